@@ -1,0 +1,42 @@
+// Program entry: create the main window and run the message loop until it is closed.
+// The command line is not read.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <exception>
+
+#include "app/Unit1.h"
+
+namespace {
+
+int RunMessageLoop(TForm1& Form)
+{
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (Form.TranslateNavigationKey(message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int CmdShow)
+{
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    try {
+        TForm1 form;
+        Form1 = &form;
+        form.Show(CmdShow);
+        const int exitCode = RunMessageLoop(form);
+        Form1 = nullptr;
+        return exitCode;
+    } catch (const std::exception& error) {
+        Form1 = nullptr;
+        ShowErrorMessage(nullptr, error.what());
+        return 1;
+    }
+}

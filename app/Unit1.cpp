@@ -1,0 +1,338 @@
+#include "app/Unit1.h"
+
+#include <commctrl.h>
+#include <imm.h>
+
+#include <algorithm>
+#include <iterator>
+#include <stdexcept>
+#include <vector>
+
+#include "app/FormFont.h"
+#include "app/MemoLines.h"
+#include "platform/Controls.h"
+
+TForm1* Form1 = nullptr;
+
+namespace {
+
+const wchar_t kFormClass[] = L"TForm1";
+const wchar_t kTabSheetClass[] = L"TTabSheet";
+const wchar_t kPanelClass[] = L"TPanel";
+
+// The layout, in pixels at 96 pixels per inch.
+constexpr POINT kFormPosition = {192, 107};
+constexpr SIZE kFormClientSize = {534, 362};
+constexpr int kStripHeight = 41;
+constexpr RECT kBtnmixerGetDevCaps = {96, 8, 96 + 121, 8 + 25};
+constexpr RECT kButton1 = {96, 8, 96 + 129, 8 + 25};
+constexpr RECT kLabel1 = {232, 16, 232 + 238, 16 + 13};
+constexpr RECT kBtnVersion = {16, 32, 16 + 75, 32 + 25};
+constexpr int kFontHeight = -13;
+constexpr int kStartPage = 1;
+constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+
+int Width(const RECT& Rect)
+{
+    return Rect.right - Rect.left;
+}
+
+int Height(const RECT& Rect)
+{
+    return Rect.bottom - Rect.top;
+}
+
+void RegisterFormClass()
+{
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    if (GetClassInfoExW(instance, kFormClass, &windowClass))
+        return;
+    windowClass.lpfnWndProc = TForm1::WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, L"MAINICON");
+    windowClass.hIconSm = static_cast<HICON>(
+        LoadImageW(instance, L"MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                   GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kFormClass;
+    if (!RegisterClassExW(&windowClass))
+        throw std::runtime_error("The main window class could not be registered.");
+}
+
+int CALLBACK CollectFace(const LOGFONTW* Font, const TEXTMETRICW*, DWORD, LPARAM Faces)
+{
+    reinterpret_cast<std::vector<std::wstring>*>(Faces)->push_back(Font->lfFaceName);
+    return 1;
+}
+
+std::vector<std::wstring> ShiftJisFaces()
+{
+    std::vector<std::wstring> faces;
+    const HDC screen = GetDC(nullptr);
+    LOGFONTW query{};
+    query.lfCharSet = SHIFTJIS_CHARSET;
+    EnumFontFamiliesExW(screen, &query, CollectFace, reinterpret_cast<LPARAM>(&faces), 0);
+    ReleaseDC(nullptr, screen);
+    return faces;
+}
+
+std::wstring MessageFontFace()
+{
+    NONCLIENTMETRICSW metrics{};
+    // The structure grew in Vista; the size of the old one is what every system accepts.
+    metrics.cbSize = offsetof(NONCLIENTMETRICSW, lfMessageFont) + sizeof metrics.lfMessageFont;
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
+        return L"MS Shell Dlg 2";
+    return metrics.lfMessageFont.lfFaceName;
+}
+
+UniqueFont CreateFormFont()
+{
+    const TFontChoice choice = ChooseFormFont(ShiftJisFaces(), MessageFontFace());
+    LOGFONTW font{};
+    font.lfHeight = kFontHeight;
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = choice.ShiftJis ? SHIFTJIS_CHARSET : DEFAULT_CHARSET;
+    font.lfQuality = DEFAULT_QUALITY;
+    font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    lstrcpynW(font.lfFaceName, choice.Face.c_str(), LF_FACESIZE);
+    UniqueFont handle(CreateFontIndirectW(&font));
+    if (!handle)
+        throw std::runtime_error("The window font could not be created.");
+    return handle;
+}
+
+HWND CreateMemo(HWND Parent)
+{
+    const HWND memo = CreateChild(
+        L"EDIT", L"",
+        WS_VISIBLE | WS_TABSTOP | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE | ES_AUTOHSCROLL |
+            ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL,
+        WS_EX_CLIENTEDGE, Parent, 0, kStripHeight, 0, 0);
+    // Reports may run long: lift the default limit of about 32,000 characters, which would
+    // silently drop later lines.
+    SendMessageW(memo, EM_SETLIMITTEXT, 0, 0);
+    // The boxes hold ASCII reports: no input method editor for them.
+    ImmAssociateContext(memo, nullptr);
+    return memo;
+}
+
+HWND CreateButton(HWND Parent, const wchar_t* Caption, const RECT& Rect)
+{
+    return CreateChild(L"BUTTON", Caption, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, Parent,
+                       Rect.left, Rect.top, Width(Rect), Height(Rect));
+}
+
+void AddTab(HWND TabControl, int Index, const wchar_t* Caption)
+{
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<wchar_t*>(Caption);
+    SendMessageW(TabControl, TCM_INSERTITEMW, Index, reinterpret_cast<LPARAM>(&item));
+}
+
+} // namespace
+
+TForm1::TForm1()
+{
+    RegisterFormClass();
+    RegisterContainerClass(kTabSheetClass);
+    RegisterContainerClass(kPanelClass);
+
+    RECT frame = {0, 0, kFormClientSize.cx, kFormClientSize.cy};
+    AdjustWindowRectEx(&frame, kFormStyle, FALSE, 0);
+    CreateWindowExW(0, kFormClass, L"Form1", kFormStyle, kFormPosition.x, kFormPosition.y,
+                    Width(frame), Height(frame), nullptr, nullptr, GetModuleHandleW(nullptr),
+                    this);
+    if (!m_hwnd)
+        throw std::runtime_error("The main window could not be created.");
+}
+
+TForm1::~TForm1()
+{
+    if (m_hwnd)
+        DestroyWindow(m_hwnd);
+}
+
+void TForm1::Show(int CmdShow)
+{
+    ShowWindow(m_hwnd, CmdShow);
+    UpdateWindow(m_hwnd);
+}
+
+LRESULT TForm1::HandleMessage(UINT Message, WPARAM WParam, LPARAM LParam)
+{
+    switch (Message) {
+    case WM_CREATE:
+        FormCreate();
+        return 0;
+    case WM_SIZE:
+        FormResize();
+        return 0;
+    case WM_COMMAND:
+        if (HIWORD(WParam) == BN_CLICKED && LParam)
+            ButtonClick(reinterpret_cast<HWND>(LParam));
+        return 0;
+    case WM_NOTIFY:
+        if (reinterpret_cast<const NMHDR*>(LParam)->hwndFrom == PageControl1 &&
+            reinterpret_cast<const NMHDR*>(LParam)->code == TCN_SELCHANGE)
+            ShowActivePage();
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(WParam) == WA_INACTIVE) {
+            const HWND focus = GetFocus();
+            if (focus && IsChild(m_hwnd, focus))
+                m_focusedControl = focus;
+        }
+        return DefWindowProcW(m_hwnd, Message, WParam, LParam);
+    case WM_SETFOCUS:
+        SetFocus(m_focusedControl && IsWindowVisible(m_focusedControl) ? m_focusedControl
+                                                                        : PageControl1);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcW(m_hwnd, Message, WParam, LParam);
+    }
+}
+
+void TForm1::FormCreate()
+{
+    m_font = CreateFormFont();
+    CreateControls();
+    SetFontOfChildren(m_hwnd, m_font.get());
+    SendMessageW(PageControl1, TCM_SETCURSEL, kStartPage, 0);
+    ShowActivePage();
+    FormResize();
+}
+
+void TForm1::CreateControls()
+{
+    PageControl1 = CreateChild(WC_TABCONTROLW, L"",
+                               WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0,
+                               m_hwnd, 0, 0, kFormClientSize.cx, kFormClientSize.cy);
+    AddTab(PageControl1, 0, L"Querying Devices");
+    AddTab(PageControl1, 1, L"TabSheet2");
+
+    TabSheet1 = CreateChild(kTabSheetClass, L"Querying Devices", WS_CLIPCHILDREN,
+                            WS_EX_CONTROLPARENT, PageControl1, 0, 0, 0, 0);
+    Panel1 = CreateChild(kPanelClass, L"", WS_VISIBLE, WS_EX_CONTROLPARENT, TabSheet1, 0, 0, 0,
+                         kStripHeight);
+    BtnmixerGetDevCaps = CreateButton(Panel1, L"mixerGetDevCaps", kBtnmixerGetDevCaps);
+    Memo1 = CreateMemo(TabSheet1);
+
+    // Made after the tab control and raised above it, so it shows over whichever page is shown.
+    BtnVersion = CreateButton(m_hwnd, L"Version", kBtnVersion);
+    SetWindowPos(BtnVersion, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+
+    TabSheet2 = CreateChild(kTabSheetClass, L"TabSheet2", WS_CLIPCHILDREN, WS_EX_CONTROLPARENT,
+                            PageControl1, 0, 0, 0, 0);
+    Panel2 = CreateChild(kPanelClass, L"", WS_VISIBLE, WS_EX_CONTROLPARENT, TabSheet2, 0, 0, 0,
+                         kStripHeight);
+    Button1 = CreateButton(Panel2, L"マスタ音量を取得", kButton1);
+    Memo2 = CreateMemo(TabSheet2);
+    Label1 = CreateChild(L"STATIC", L"Speaker volume of every mixer", WS_VISIBLE | SS_LEFT, 0,
+                         Panel2, kLabel1.left, kLabel1.top, Width(kLabel1), Height(kLabel1));
+}
+
+// The tab control fills the client area, the pages its display area; on each page the strip
+// keeps the top 41 pixels and the text box takes the rest. Buttons and label keep their places.
+void TForm1::FormResize()
+{
+    RECT client;
+    GetClientRect(m_hwnd, &client);
+    MoveWindow(PageControl1, 0, 0, client.right, client.bottom, TRUE);
+
+    RECT page = {0, 0, client.right, client.bottom};
+    SendMessageW(PageControl1, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
+    const int pageWidth = std::max(0, Width(page));
+    const int pageHeight = std::max(0, Height(page));
+    for (HWND sheet : {TabSheet1, TabSheet2})
+        MoveWindow(sheet, page.left, page.top, pageWidth, pageHeight, TRUE);
+    for (HWND strip : {Panel1, Panel2})
+        MoveWindow(strip, 0, 0, pageWidth, kStripHeight, TRUE);
+    for (HWND memo : {Memo1, Memo2})
+        MoveWindow(memo, 0, kStripHeight, pageWidth, std::max(0, pageHeight - kStripHeight), TRUE);
+}
+
+void TForm1::ButtonClick(HWND Sender)
+{
+    if (Sender == BtnmixerGetDevCaps)
+        BtnmixerGetDevCapsClick(Sender);
+    else if (Sender == BtnVersion)
+        BtnVersionClick(Sender);
+    else if (Sender == Button1)
+        Button1Click(Sender);
+}
+
+void TForm1::BtnmixerGetDevCapsClick(HWND)
+{
+}
+
+void TForm1::BtnVersionClick(HWND)
+{
+}
+
+void TForm1::Button1Click(HWND)
+{
+}
+
+HWND TForm1::ActivePage() const
+{
+    return SendMessageW(PageControl1, TCM_GETCURSEL, 0, 0) == 0 ? TabSheet1 : TabSheet2;
+}
+
+void TForm1::ShowActivePage()
+{
+    const HWND shown = ActivePage();
+    const HWND hidden = shown == TabSheet1 ? TabSheet2 : TabSheet1;
+    const HWND focus = GetFocus();
+    ShowWindow(shown, SW_SHOW);
+    ShowWindow(hidden, SW_HIDE);
+    if (focus && IsChild(hidden, focus))
+        SetFocus(PageControl1);
+}
+
+void TForm1::SelectPage(int Index)
+{
+    SendMessageW(PageControl1, TCM_SETCURSEL, Index, 0);
+    ShowActivePage();
+}
+
+// The tab order: the tab control, the shown page's button and text box, then the Version button.
+void TForm1::FocusNextControl(bool Backward)
+{
+    const bool firstPage = ActivePage() == TabSheet1;
+    const HWND order[] = {PageControl1, firstPage ? BtnmixerGetDevCaps : Button1,
+                          firstPage ? Memo1 : Memo2, BtnVersion};
+    const int count = static_cast<int>(std::size(order));
+    const HWND focus = GetFocus();
+    const auto found = std::find(std::begin(order), std::end(order), focus);
+    int index = found == std::end(order) ? (Backward ? 0 : count - 1)
+                                         : static_cast<int>(found - std::begin(order));
+    index = (index + (Backward ? count - 1 : 1)) % count;
+    SetFocus(order[index]);
+    // Keyboard use: let the controls draw their focus rectangles from now on.
+    SendMessageW(m_hwnd, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+}
+
+bool TForm1::TranslateNavigationKey(const MSG& Message)
+{
+    if (Message.message != WM_KEYDOWN || Message.wParam != VK_TAB)
+        return false;
+    if (Message.hwnd != m_hwnd && !IsChild(m_hwnd, Message.hwnd))
+        return false;
+    const bool backward = GetKeyState(VK_SHIFT) < 0;
+    if (GetKeyState(VK_CONTROL) < 0) {
+        const int pageCount = static_cast<int>(SendMessageW(PageControl1, TCM_GETITEMCOUNT, 0, 0));
+        const int current = static_cast<int>(SendMessageW(PageControl1, TCM_GETCURSEL, 0, 0));
+        SelectPage((current + (backward ? pageCount - 1 : 1)) % pageCount);
+    } else {
+        FocusNextControl(backward);
+    }
+    return true;
+}

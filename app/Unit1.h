@@ -1,0 +1,63 @@
+// Unit1: the main window TForm1.
+//
+// A tab control with two pages fills the window. Each page has a button strip along its top and a
+// text box below it that the page's report appends to: "Querying Devices" lists the mixer devices'
+// capabilities, "TabSheet2" reads the speaker volumes. The Version button belongs to the window
+// itself and lies above whichever page is shown.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "platform/BaseWindow.h"
+#include "platform/WinHandles.h"
+
+class TForm1 : public BaseWindow<TForm1> {
+public:
+    /// Creates the window and its controls, hidden; throws std::runtime_error on failure.
+    TForm1();
+    ~TForm1();
+
+    void Show(int CmdShow);
+
+    /// Keyboard navigation the window does itself, called for every message of the loop before it
+    /// is translated: Tab and Shift+Tab move through the tab order, Ctrl+Tab and Ctrl+Shift+Tab
+    /// turn the pages. True when the message was used up.
+    bool TranslateNavigationKey(const MSG& Message);
+
+    LRESULT HandleMessage(UINT Message, WPARAM WParam, LPARAM LParam);
+
+    // The controls, in declaration order; each is a real child window carrying its text.
+    HWND PageControl1 = nullptr;
+    HWND TabSheet1 = nullptr;
+    HWND Panel1 = nullptr;
+    HWND BtnmixerGetDevCaps = nullptr;
+    HWND Memo1 = nullptr;
+    HWND BtnVersion = nullptr;
+    HWND TabSheet2 = nullptr;
+    HWND Panel2 = nullptr;
+    HWND Button1 = nullptr;
+    HWND Memo2 = nullptr;
+    HWND Label1 = nullptr;
+
+    void BtnmixerGetDevCapsClick(HWND Sender);
+    void BtnVersionClick(HWND Sender);
+    void Button1Click(HWND Sender);
+
+private:
+    void FormCreate();
+    void CreateControls();
+    void FormResize();
+    void ButtonClick(HWND Sender);
+    void ShowActivePage();
+    void SelectPage(int Index);
+    void FocusNextControl(bool Backward);
+    HWND ActivePage() const;
+
+    UniqueFont m_font;
+    HWND m_focusedControl = nullptr; // given back the focus when the window is activated again
+};
+
+/// The main window, for the whole run.
+extern TForm1* Form1;

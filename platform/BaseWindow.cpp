@@ -1,0 +1,9 @@
+#include "platform/BaseWindow.h"
+
+#include "platform/WinText.h"
+
+void ShowErrorMessage(HWND Owner, const std::string& Message)
+{
+    const HWND root = Owner ? GetAncestor(Owner, GA_ROOT) : nullptr;
+    MessageBoxW(root, AnsiToWide(Message).c_str(), L"Korvale", MB_OK | MB_ICONERROR);
+}

@@ -1,0 +1,171 @@
+// The published Windows types, structures and constants that the portable code uses.
+//
+// On Windows this is <windows.h> and <mmsystem.h> themselves. Elsewhere (the native unit tests)
+// it defines the same names with the same fields, packing and field widths, so the portable code
+// compiles unchanged and a scripted fake can stand in for the platform. Code that needs a size
+// uses sizeof, never a literal: the 64-bit structures are larger where they hold pointers.
+#pragma once
+
+#ifdef _WIN32
+
+#include <windows.h>
+#include <mmsystem.h>
+
+#else
+
+#include <cstdint>
+
+using BYTE = std::uint8_t;
+using WORD = std::uint16_t;
+using DWORD = std::uint32_t;
+using UINT = std::uint32_t;
+using LONG = std::int32_t;
+using CHAR = char;
+using LPVOID = void*;
+using UINT_PTR = std::uintptr_t;
+using DWORD_PTR = std::uintptr_t;
+
+using MMRESULT = UINT;
+using MMVERSION = UINT;
+
+struct HWND__;
+using HWND = HWND__*;
+struct HMIXER__;
+using HMIXER = HMIXER__*;
+struct HMIXEROBJ__;
+using HMIXEROBJ = HMIXEROBJ__*;
+
+constexpr UINT MAXPNAMELEN = 32;
+constexpr UINT MIXER_SHORT_NAME_CHARS = 16;
+constexpr UINT MIXER_LONG_NAME_CHARS = 64;
+
+constexpr MMRESULT MMSYSERR_NOERROR = 0;
+constexpr MMRESULT MMSYSERR_ERROR = 1;
+constexpr MMRESULT MMSYSERR_BADDEVICEID = 2;
+constexpr MMRESULT MMSYSERR_NOTENABLED = 3;
+constexpr MMRESULT MMSYSERR_ALLOCATED = 4;
+constexpr MMRESULT MMSYSERR_INVALHANDLE = 5;
+constexpr MMRESULT MMSYSERR_NODRIVER = 6;
+constexpr MMRESULT MMSYSERR_NOMEM = 7;
+constexpr MMRESULT MMSYSERR_NOTSUPPORTED = 8;
+constexpr MMRESULT MMSYSERR_BADERRNUM = 9;
+constexpr MMRESULT MMSYSERR_INVALFLAG = 10;
+constexpr MMRESULT MMSYSERR_INVALPARAM = 11;
+constexpr MMRESULT MIXERR_INVALLINE = 1024;
+constexpr MMRESULT MIXERR_INVALCONTROL = 1025;
+constexpr MMRESULT MIXERR_INVALVALUE = 1026;
+
+constexpr DWORD CALLBACK_NULL = 0;
+constexpr DWORD MIXER_GETLINEINFOF_DESTINATION = 0x00000000;
+constexpr DWORD MIXER_GETLINEINFOF_SOURCE = 0x00000001;
+constexpr DWORD MIXER_GETLINEINFOF_LINEID = 0x00000002;
+constexpr DWORD MIXER_GETLINECONTROLSF_ALL = 0x00000000;
+constexpr DWORD MIXER_GETCONTROLDETAILSF_VALUE = 0x00000000;
+constexpr DWORD MIXERLINE_COMPONENTTYPE_DST_SPEAKERS = 4;
+constexpr DWORD MIXERCONTROL_CONTROLTYPE_VOLUME = 0x50030001;
+
+// The multimedia headers pack their structures to one byte; so do we.
+#pragma pack(push, 1)
+
+struct MIXERCAPSA {
+    WORD wMid;
+    WORD wPid;
+    MMVERSION vDriverVersion;
+    CHAR szPname[MAXPNAMELEN];
+    DWORD fdwSupport;
+    DWORD cDestinations;
+};
+
+struct MIXERLINEA {
+    DWORD cbStruct;
+    DWORD dwDestination;
+    DWORD dwSource;
+    DWORD dwLineID;
+    DWORD fdwLine;
+    DWORD_PTR dwUser;
+    DWORD dwComponentType;
+    DWORD cChannels;
+    DWORD cConnections;
+    DWORD cControls;
+    CHAR szShortName[MIXER_SHORT_NAME_CHARS];
+    CHAR szName[MIXER_LONG_NAME_CHARS];
+    struct {
+        DWORD dwType;
+        DWORD dwDeviceID;
+        WORD wMid;
+        WORD wPid;
+        MMVERSION vDriverVersion;
+        CHAR szPname[MAXPNAMELEN];
+    } Target;
+};
+
+struct MIXERCONTROLA {
+    DWORD cbStruct;
+    DWORD dwControlID;
+    DWORD dwControlType;
+    DWORD fdwControl;
+    DWORD cMultipleItems;
+    CHAR szShortName[MIXER_SHORT_NAME_CHARS];
+    CHAR szName[MIXER_LONG_NAME_CHARS];
+    union {
+        struct {
+            LONG lMinimum;
+            LONG lMaximum;
+        };
+        struct {
+            DWORD dwMinimum;
+            DWORD dwMaximum;
+        };
+        DWORD dwReserved[6];
+    } Bounds;
+    union {
+        DWORD cSteps;
+        DWORD cbCustomData;
+        DWORD dwReserved[6];
+    } Metrics;
+};
+
+struct MIXERLINECONTROLSA {
+    DWORD cbStruct;
+    DWORD dwLineID;
+    union {
+        DWORD dwControlID;
+        DWORD dwControlType;
+    };
+    DWORD cControls;
+    DWORD cbmxctrl;
+    MIXERCONTROLA* pamxctrl;
+};
+
+struct MIXERCONTROLDETAILS {
+    DWORD cbStruct;
+    DWORD dwControlID;
+    DWORD cChannels;
+    union {
+        HWND hwndOwner;
+        DWORD cMultipleItems;
+    };
+    DWORD cbDetails;
+    LPVOID paDetails;
+};
+
+struct MIXERCONTROLDETAILS_UNSIGNED {
+    DWORD dwValue;
+};
+
+#pragma pack(pop)
+
+#endif
+
+// The sizes the program and the drivers agree on. MIXERCAPSA and MIXERCONTROLA hold no pointer and
+// are the same everywhere; MIXERLINEA grows with its pointer-sized dwUser; the 32-bit build pins
+// all five.
+static_assert(sizeof(MIXERCAPSA) == 48, "MIXERCAPSA");
+static_assert(sizeof(MIXERLINEA) == 168 + sizeof(DWORD_PTR) - 4, "MIXERLINEA");
+static_assert(sizeof(MIXERCONTROLA) == 148, "MIXERCONTROLA");
+static_assert(sizeof(MIXERCONTROLDETAILS_UNSIGNED) == 4, "MIXERCONTROLDETAILS_UNSIGNED");
+#if defined(_WIN32) && !defined(_WIN64)
+static_assert(sizeof(MIXERLINEA) == 168, "MIXERLINEA");
+static_assert(sizeof(MIXERLINECONTROLSA) == 24, "MIXERLINECONTROLSA");
+static_assert(sizeof(MIXERCONTROLDETAILS) == 24, "MIXERCONTROLDETAILS");
+#endif

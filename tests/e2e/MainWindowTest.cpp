@@ -1,0 +1,222 @@
+// Korvale.exe driven from outside, as a user or a screen reader meets it.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+#include <tuple>
+
+#include "e2e/Automation.h"
+
+namespace {
+
+// The main window's controls, found by their place in the window tree, class and text.
+struct MainWindowControls {
+    HWND Form, PageControl1, TabSheet1, Panel1, BtnmixerGetDevCaps, Memo1, BtnVersion, TabSheet2,
+        Panel2, Button1, Memo2, Label1;
+
+    explicit MainWindowControls(HWND Window)
+        : Form(Window),
+          PageControl1(FindChild(Form, WC_TABCONTROLW)),
+          TabSheet1(FindChild(PageControl1, L"TTabSheet", L"Querying Devices")),
+          Panel1(FindChild(TabSheet1, L"TPanel")),
+          BtnmixerGetDevCaps(FindChild(Panel1, L"Button", L"mixerGetDevCaps")),
+          Memo1(FindChild(TabSheet1, L"Edit")),
+          BtnVersion(FindChild(Form, L"Button", L"Version")),
+          TabSheet2(FindChild(PageControl1, L"TTabSheet", L"TabSheet2")),
+          Panel2(FindChild(TabSheet2, L"TPanel")),
+          Button1(FindChild(Panel2, L"Button", L"マスタ音量を取得")),
+          Memo2(FindChild(TabSheet2, L"Edit")),
+          Label1(FindChild(Panel2, L"Static"))
+    {
+    }
+
+    bool AllFound() const
+    {
+        for (HWND control : {PageControl1, TabSheet1, Panel1, BtnmixerGetDevCaps, Memo1,
+                             BtnVersion, TabSheet2, Panel2, Button1, Memo2, Label1})
+            if (!control)
+                return false;
+        return true;
+    }
+};
+
+::testing::AssertionResult HasRect(HWND Window, HWND Reference, RECT Expected)
+{
+    const RECT actual = RectIn(Window, Reference);
+    if (EqualRect(&actual, &Expected))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << "at (" << actual.left << "," << actual.top << ")-(" << actual.right << ","
+           << actual.bottom << "), expected (" << Expected.left << "," << Expected.top << ")-("
+           << Expected.right << "," << Expected.bottom << ")";
+}
+
+RECT ClientRect(HWND Window)
+{
+    RECT rect;
+    GetClientRect(Window, &rect);
+    return rect;
+}
+
+class MainWindowTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_program = std::make_unique<RunningProgram>(L"Korvale.exe", L"TForm1");
+        m_controls = std::make_unique<MainWindowControls>(m_program->MainWindow());
+        ASSERT_TRUE(m_controls->AllFound()) << "the window lacks one of its controls";
+    }
+
+    const MainWindowControls& Controls() const { return *m_controls; }
+    int CurrentPage() const
+    {
+        return static_cast<int>(SendMessageW(Controls().PageControl1, TCM_GETCURSEL, 0, 0));
+    }
+
+    std::unique_ptr<RunningProgram> m_program;
+    std::unique_ptr<MainWindowControls> m_controls;
+};
+
+TEST_F(MainWindowTest, StartsOnTheSecondPageWithEmptyBoxes)
+{
+    const MainWindowControls& c = Controls();
+    EXPECT_EQ(WindowText(c.Form), L"Form1");
+    EXPECT_EQ(SendMessageW(c.PageControl1, TCM_GETITEMCOUNT, 0, 0), 2);
+    EXPECT_EQ(TabText(m_program->Process(), c.PageControl1, 0), L"Querying Devices");
+    EXPECT_EQ(TabText(m_program->Process(), c.PageControl1, 1), L"TabSheet2");
+
+    EXPECT_EQ(CurrentPage(), 1);
+    EXPECT_TRUE(IsWindowVisible(c.TabSheet2));
+    EXPECT_FALSE(IsWindowVisible(c.TabSheet1));
+    EXPECT_TRUE(IsWindowVisible(c.Button1));
+    EXPECT_TRUE(IsWindowVisible(c.BtnVersion));
+    EXPECT_TRUE(IsWindowVisible(c.Label1));
+    EXPECT_EQ(WindowText(c.Memo1), L"");
+    EXPECT_EQ(WindowText(c.Memo2), L"");
+}
+
+// The layout was made at 96 pixels per inch, the resolution of the test display.
+TEST_F(MainWindowTest, KeepsTheLayoutItWasDesignedWith)
+{
+    const MainWindowControls& c = Controls();
+    RECT frame;
+    GetWindowRect(c.Form, &frame);
+    EXPECT_EQ(frame.left, 192);
+    EXPECT_EQ(frame.top, 107);
+    const RECT client = ClientRect(c.Form);
+    EXPECT_EQ(client.right, 534);
+    EXPECT_EQ(client.bottom, 362);
+    EXPECT_TRUE(GetWindowLongW(c.Form, GWL_STYLE) & WS_THICKFRAME) << "not sizeable";
+
+    EXPECT_TRUE(HasRect(c.PageControl1, c.Form, client));
+    EXPECT_TRUE(HasRect(c.BtnVersion, c.Form, {16, 32, 91, 57}));
+    EXPECT_TRUE(HasRect(c.BtnmixerGetDevCaps, c.Panel1, {96, 8, 217, 33}));
+    EXPECT_TRUE(HasRect(c.Button1, c.Panel2, {96, 8, 225, 33}));
+    EXPECT_TRUE(HasRect(c.Label1, c.Panel2, {232, 16, 470, 29}));
+
+    for (HWND sheet : {c.TabSheet1, c.TabSheet2}) {
+        const RECT page = RectIn(sheet, c.PageControl1);
+        EXPECT_GT(page.top, 10) << "the page covers the tabs";
+        EXPECT_LE(page.right - page.left, 534);
+        EXPECT_GE(page.right - page.left, 520) << "the page does not fill the tab control";
+        EXPECT_GE(page.bottom, 362 - 8) << "the page does not reach the bottom";
+    }
+    const RECT page = ClientRect(c.TabSheet2);
+    EXPECT_TRUE(HasRect(c.Panel2, c.TabSheet2, {0, 0, page.right, 41}));
+    EXPECT_TRUE(HasRect(c.Memo2, c.TabSheet2, {0, 41, page.right, page.bottom}));
+}
+
+TEST_F(MainWindowTest, PagesAndBoxesFollowTheWindowSize)
+{
+    const MainWindowControls& c = Controls();
+    RECT frame;
+    GetWindowRect(c.Form, &frame);
+    SetWindowPos(c.Form, nullptr, 0, 0, frame.right - frame.left + 200,
+                 frame.bottom - frame.top + 100, SWP_NOMOVE | SWP_NOZORDER);
+    ASSERT_TRUE(WaitUntil([&] { return ClientRect(c.Form).right == 734; }));
+
+    EXPECT_TRUE(HasRect(c.PageControl1, c.Form, {0, 0, 734, 462}));
+    for (HWND sheet : {c.TabSheet1, c.TabSheet2}) {
+        const RECT page = RectIn(sheet, c.PageControl1);
+        EXPECT_GE(page.right - page.left, 720);
+        EXPECT_GE(page.bottom, 462 - 8);
+    }
+    for (auto [sheet, strip, memo] : {std::tuple{c.TabSheet1, c.Panel1, c.Memo1},
+                                      std::tuple{c.TabSheet2, c.Panel2, c.Memo2}}) {
+        const RECT page = ClientRect(sheet);
+        EXPECT_TRUE(HasRect(strip, sheet, {0, 0, page.right, 41}));
+        EXPECT_TRUE(HasRect(memo, sheet, {0, 41, page.right, page.bottom}));
+    }
+    EXPECT_TRUE(HasRect(c.BtnVersion, c.Form, {16, 32, 91, 57}));
+    EXPECT_TRUE(HasRect(c.Button1, c.Panel2, {96, 8, 225, 33}));
+}
+
+TEST_F(MainWindowTest, VersionButtonLiesAboveBothPages)
+{
+    const MainWindowControls& c = Controls();
+    const POINT versionCentre = {16 + 75 / 2, 32 + 25 / 2};
+
+    EXPECT_EQ(ChildWindowFromPointEx(c.Form, versionCentre, CWP_SKIPINVISIBLE), c.BtnVersion);
+    ClickTab(m_program->Process(), c.PageControl1, 0);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(c.TabSheet1); }));
+    EXPECT_EQ(CurrentPage(), 0);
+    EXPECT_FALSE(IsWindowVisible(c.TabSheet2));
+    EXPECT_TRUE(IsWindowVisible(c.BtnmixerGetDevCaps));
+    EXPECT_EQ(ChildWindowFromPointEx(c.Form, versionCentre, CWP_SKIPINVISIBLE), c.BtnVersion);
+
+    ClickTab(m_program->Process(), c.PageControl1, 1);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(c.TabSheet2); }));
+    EXPECT_FALSE(IsWindowVisible(c.TabSheet1));
+}
+
+TEST_F(MainWindowTest, TextBoxesScrollBothWaysDoNotWrapAndTakeTyping)
+{
+    const MainWindowControls& c = Controls();
+    for (HWND memo : {c.Memo1, c.Memo2}) {
+        const LONG style = GetWindowLongW(memo, GWL_STYLE);
+        EXPECT_TRUE(style & WS_HSCROLL);
+        EXPECT_TRUE(style & WS_VSCROLL);
+        EXPECT_TRUE(style & ES_MULTILINE);
+        EXPECT_TRUE(style & ES_AUTOHSCROLL) << "long lines would wrap";
+        EXPECT_FALSE(style & ES_READONLY);
+    }
+    for (wchar_t typed : std::wstring(L"hi"))
+        SendMessageW(c.Memo2, WM_CHAR, typed, 0);
+    EXPECT_EQ(WindowText(c.Memo2), L"hi");
+}
+
+TEST_F(MainWindowTest, TabMovesThroughTheTabOrderAndCtrlTabTurnsThePage)
+{
+    const MainWindowControls& c = Controls();
+    SetForegroundWindow(c.Form);
+    ASSERT_TRUE(WaitUntil([&] { return FocusedWindow(m_program->ThreadId()) == c.PageControl1; }))
+        << "the tab control should have the focus at start";
+
+    const HWND forward[] = {c.Button1, c.Memo2, c.BtnVersion, c.PageControl1};
+    for (HWND expected : forward) {
+        PressKey(VK_TAB);
+        EXPECT_TRUE(WaitUntil([&] { return FocusedWindow(m_program->ThreadId()) == expected; }))
+            << "Tab went to " << WindowText(FocusedWindow(m_program->ThreadId())).size()
+            << "-character window";
+    }
+    PressKey(VK_TAB, true);
+    EXPECT_TRUE(WaitUntil([&] { return FocusedWindow(m_program->ThreadId()) == c.BtnVersion; }));
+
+    PressKey(VK_TAB, false, true);
+    EXPECT_TRUE(WaitUntil([&] { return CurrentPage() == 0 && IsWindowVisible(c.TabSheet1); }));
+    PressKey(VK_TAB, true); // from the Version button back into the first page
+    EXPECT_TRUE(WaitUntil([&] { return FocusedWindow(m_program->ThreadId()) == c.Memo1; }));
+}
+
+TEST_F(MainWindowTest, ClosingTheWindowEndsTheProgram)
+{
+    PostMessageW(Controls().Form, WM_CLOSE, 0, 0);
+    DWORD exitCode = 1;
+    ASSERT_TRUE(m_program->WaitForExit(10000, exitCode));
+    EXPECT_EQ(exitCode, 0u);
+}
+
+} // namespace

@@ -1,0 +1,22 @@
+#!/bin/sh
+# Installs the Debian packages that building and testing Korvale need, once: when every package
+# is already there it changes nothing and asks the network nothing.
+# 64-bit Wine only: these machines run no 32-bit code, so the 32-bit program is checked statically.
+set -eu
+
+packages="cmake ninja-build g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
+  g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
+  wine64 fonts-wine fonts-ipafont-gothic xvfb x11-utils imagemagick"
+
+missing=
+for package in $packages; do
+  dpkg-query -W -f='${Status}\n' "$package" 2>/dev/null | grep -q '^install ok installed$' \
+    || missing="$missing $package"
+done
+[ -n "$missing" ] || exit 0
+
+echo "Installing:$missing"
+sudo=
+[ "$(id -u)" -eq 0 ] || sudo=sudo
+$sudo apt-get update
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing

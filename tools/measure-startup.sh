@@ -1,0 +1,11 @@
+#!/bin/sh
+# Measures how long Korvale.exe (64-bit, under Wine) takes to show a working main window, next to
+# a minimal Win32 window program measured in the same run:  tools/measure-startup.sh [runs]
+set -eu
+cd "$(dirname "$0")/.."
+runs=${1:-20}
+tools/install-deps.sh
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 --target StartupTimer
+HOME=$PWD/build/win64/home/null-alsa tools/with-wine.sh \
+  sh -c "\"\$WINE\" build/win64/bin/StartupTimer.exe $runs Korvale.exe MinimalWindow.exe"

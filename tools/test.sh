@@ -1,0 +1,21 @@
+#!/bin/sh
+# Builds all three builds and runs every test:
+#   native       unit tests of the portable code, then again under AddressSanitizer and UBSan
+#   win32        static checks of the 32-bit release Korvale.exe
+#   win64        static checks, Windows tests and end-to-end tests of the 64-bit build under Wine
+# Installs what it needs first. Leaves a screenshot of the main window in build/win64/.
+set -eu
+cd "$(dirname "$0")/.."
+tools/install-deps.sh
+
+for preset in native native-asan win32 win64; do
+  cmake --preset "$preset"
+  cmake --build --preset "$preset"
+done
+
+ctest --preset native
+ctest --preset native-asan
+ctest --preset win32
+HOME=$PWD/build/win64/home/null-alsa tools/with-wine.sh sh -c '
+  ctest --preset win64 &&
+  tools/screenshot.sh build/win64/bin/Korvale.exe Form1 build/win64/screenshot.png 2'
