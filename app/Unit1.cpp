@@ -10,6 +10,8 @@
 
 #include "app/FormFont.h"
 #include "app/MemoLines.h"
+#include "mixer/Reports.h"
+#include "mixer/WinmmMixer.h"
 #include "platform/Controls.h"
 
 TForm1* Form1 = nullptr;
@@ -271,6 +273,7 @@ void TForm1::ButtonClick(HWND Sender)
 
 void TForm1::BtnmixerGetDevCapsClick(HWND)
 {
+    RunDevCapsReport(SystemMixer(), [this](const std::string& Line) { AppendLine(Memo1, Line); });
 }
 
 void TForm1::BtnVersionClick(HWND)

@@ -75,3 +75,9 @@ MMRESULT WinmmMixer::Close(HMIXER Mixer)
 {
     return m_close(Mixer);
 }
+
+IMixer& SystemMixer()
+{
+    static WinmmMixer mixer;
+    return mixer;
+}

@@ -31,3 +31,6 @@ private:
     decltype(&mixerGetControlDetailsA) m_getControlDetails;
     decltype(&mixerClose) m_close;
 };
+
+/// The system's mixer for the program's reports: bound on first use, kept for the whole run.
+IMixer& SystemMixer();

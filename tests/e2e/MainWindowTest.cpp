@@ -211,6 +211,38 @@ TEST_F(MainWindowTest, TabMovesThroughTheTabOrderAndCtrlTabTurnsThePage)
     EXPECT_TRUE(WaitUntil([&] { return FocusedWindow(m_program->ThreadId()) == c.Memo1; }));
 }
 
+// Wine's mixer with ALSA's null device as default: two devices that Wine reports with
+// manufacturer and product 255 and driver version 1.1.
+const wchar_t kWineCapsReport[] = L"mixerGetNumDevs() = 2\r\n"
+                                  L"----------   mixerGetDevCaps(0)   ----------\r\n"
+                                  L"MixerCaps.wMid = 255(Quick Audio, GbR)\r\n"
+                                  L"MixerCaps.wPid = 255(Unmapped Product)\r\n"
+                                  L"MixerCaps.vDriverVersion = 65537(Ver.1.1)\r\n"
+                                  L"MixerCaps.szPname = Out: default\r\n"
+                                  L"MixerCaps.fdwSupport = 0\r\n"
+                                  L"MixerCaps.cDestinations = 1\r\n"
+                                  L"----------   mixerGetDevCaps(1)   ----------\r\n"
+                                  L"MixerCaps.wMid = 255(Quick Audio, GbR)\r\n"
+                                  L"MixerCaps.wPid = 255(Unmapped Product)\r\n"
+                                  L"MixerCaps.vDriverVersion = 65537(Ver.1.1)\r\n"
+                                  L"MixerCaps.szPname = In: default\r\n"
+                                  L"MixerCaps.fdwSupport = 0\r\n"
+                                  L"MixerCaps.cDestinations = 1\r\n";
+
+TEST_F(MainWindowTest, EachPressOfTheCapabilitiesButtonAppendsAWholeReport)
+{
+    const MainWindowControls& c = Controls();
+    ClickTab(m_program->Process(), c.PageControl1, 0);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(c.BtnmixerGetDevCaps); }));
+
+    // The click handler runs the report to its end before BM_CLICK returns.
+    SendMessageW(c.BtnmixerGetDevCaps, BM_CLICK, 0, 0);
+    EXPECT_EQ(WindowText(c.Memo1), kWineCapsReport);
+    SendMessageW(c.BtnmixerGetDevCaps, BM_CLICK, 0, 0);
+    EXPECT_EQ(WindowText(c.Memo1), std::wstring(kWineCapsReport) + kWineCapsReport);
+    EXPECT_EQ(WindowText(c.Memo2), L"");
+}
+
 TEST_F(MainWindowTest, ClosingTheWindowEndsTheProgram)
 {
     PostMessageW(Controls().Form, WM_CLOSE, 0, 0);

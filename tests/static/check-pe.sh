@@ -1,12 +1,13 @@
 #!/bin/sh
 # Static checks of a built Korvale.exe, without running it:
-#   check-pe.sh <objdump of the target> <Korvale.exe>
-# A GUI-subsystem PE that needs only Windows' own DLLs (and none that Windows would take from the
+#   check-pe.sh <objdump of the target> <program.exe> gui|console
+# A PE of the given subsystem that needs only Windows' own DLLs (and none that Windows would take from the
 # program's folder), keeps its relocations and its hardening flags, on 32-bit imports nothing that
 # Windows XP lacks, and carries its icon, manifest and version resource.
 set -u
 objdump=$1
 exe=$2
+subsystem=${3:-gui}
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 pass() { echo "ok:   $*"; }
@@ -21,7 +22,13 @@ case $headers in
 esac
 pass "PE$([ $bits = 64 ] && echo 32+ || echo 32) executable"
 
-echo "$headers" | grep -Eq '^Subsystem[[:space:]]+00000002' && pass "GUI subsystem" || fail "not the GUI subsystem"
+case $subsystem in
+  gui) subsystem_code=00000002 ;;
+  console) subsystem_code=00000003 ;;
+  *) echo "FAIL: unknown subsystem $subsystem"; exit 1 ;;
+esac
+echo "$headers" | grep -Eq "^Subsystem[[:space:]]+$subsystem_code" && pass "$subsystem subsystem" \
+  || fail "not the $subsystem subsystem"
 
 # DllCharacteristics: 0x40 DYNAMIC_BASE, 0x100 NX_COMPAT, 0x20 HIGH_ENTROPY_VA (64-bit only).
 flags=$(echo "$headers" | awk '/^DllCharacteristics/ { print $2 }')
@@ -52,37 +59,40 @@ if [ $bits = 32 ]; then
   [ -z "$newer" ] && pass "no Vista-and-later imports" || fail "imports functions newer than Windows XP: $newer"
 fi
 
-# Resources: MAINICON, the manifest (type 24) and the version resource (type 16).
-rsrc=$(echo "$headers" | sed -n '/The .rsrc Resource Directory section/,$p')
-echo "$rsrc" | grep -q ': MAINICON,' && pass "MAINICON icon" || fail "no MAINICON icon"
-echo "$rsrc" | grep -Eq 'Entry: ID: 0x000018,' && pass "manifest resource" || fail "no manifest resource"
-echo "$rsrc" | grep -Eq 'Entry: ID: 0x000010,' && pass "version resource" || fail "no version resource"
+# Korvale.exe's resources; the console tool carries none.
+if [ $subsystem = gui ]; then
+  # Resources: MAINICON, the manifest (type 24) and the version resource (type 16).
+  rsrc=$(echo "$headers" | sed -n '/The .rsrc Resource Directory section/,$p')
+  echo "$rsrc" | grep -q ': MAINICON,' && pass "MAINICON icon" || fail "no MAINICON icon"
+  echo "$rsrc" | grep -Eq 'Entry: ID: 0x000018,' && pass "manifest resource" || fail "no manifest resource"
+  echo "$rsrc" | grep -Eq 'Entry: ID: 0x000010,' && pass "version resource" || fail "no version resource"
 
-# The resource section's bytes: the manifest's text and the version resource's values.
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-objcopy_tool=$(echo "$objdump" | sed 's/objdump$/objcopy/')
-"$objcopy_tool" -O binary --only-section=.rsrc "$exe" "$tmp/rsrc.bin"
-hex=$(od -An -tx1 -v "$tmp/rsrc.bin" | tr -d ' \n')
-utf16() { printf '%s' "$1" | iconv -f UTF-8 -t UTF-16LE | od -An -tx1 -v | tr -d ' \n'; }
-contains_hex() { case $hex in *"$1"*) return 0 ;; *) return 1 ;; esac; }
+  # The resource section's bytes: the manifest's text and the version resource's values.
+  tmp=$(mktemp -d)
+  trap 'rm -rf "$tmp"' EXIT
+  objcopy_tool=$(echo "$objdump" | sed 's/objdump$/objcopy/')
+  "$objcopy_tool" -O binary --only-section=.rsrc "$exe" "$tmp/rsrc.bin"
+  hex=$(od -An -tx1 -v "$tmp/rsrc.bin" | tr -d ' \n')
+  utf16() { printf '%s' "$1" | iconv -f UTF-8 -t UTF-16LE | od -An -tx1 -v | tr -d ' \n'; }
+  contains_hex() { case $hex in *"$1"*) return 0 ;; *) return 1 ;; esac; }
 
-grep -aq 'Microsoft.Windows.Common-Controls' "$tmp/rsrc.bin" && pass "manifest asks for common controls 6" \
-  || fail "manifest does not ask for common controls 6"
-# VS_FIXEDFILEINFO: signature, structure version 1.0, file version 0.8.1.24, product version 0.0.0.0.
-contains_hex "bd04effe""00000100""08000000""18000100""00000000""00000000" \
-  && pass "fixed file version 0.8.1.24, product version 0.0.0.0" || fail "fixed versions differ from 0.8.1.24 / 0.0.0.0"
-# The one translation: language 0x0409, code page 0x04E4 (after the key's NUL and padding).
-contains_hex "$(utf16 Translation)000000000904e404" \
-  && pass "translation 0x0409 / 0x04E4" || fail "translation is not 0x0409 / 0x04E4"
-for text in 040904E4 CompanyName FileDescription FileVersion 0.8.1.24 InternalName Korvale \
-            LegalCopyright OriginalFilename Korvale.exe Comment "マルチメディア"; do
-  contains_hex "$(utf16 "$text")" && pass "version resource holds \"$text\"" \
-    || fail "version resource lacks \"$text\""
-done
-# The key is "Comment": a "Comments" value would be found by readers looking for the usual key.
-contains_hex "$(utf16 Comments)" && fail "version resource has a \"Comments\" value" \
-  || pass "no \"Comments\" value"
+  grep -aq 'Microsoft.Windows.Common-Controls' "$tmp/rsrc.bin" && pass "manifest asks for common controls 6" \
+    || fail "manifest does not ask for common controls 6"
+  # VS_FIXEDFILEINFO: signature, structure version 1.0, file version 0.8.1.24, product version 0.0.0.0.
+  contains_hex "bd04effe""00000100""08000000""18000100""00000000""00000000" \
+    && pass "fixed file version 0.8.1.24, product version 0.0.0.0" || fail "fixed versions differ from 0.8.1.24 / 0.0.0.0"
+  # The one translation: language 0x0409, code page 0x04E4 (after the key's NUL and padding).
+  contains_hex "$(utf16 Translation)000000000904e404" \
+    && pass "translation 0x0409 / 0x04E4" || fail "translation is not 0x0409 / 0x04E4"
+  for text in 040904E4 CompanyName FileDescription FileVersion 0.8.1.24 InternalName Korvale \
+              LegalCopyright OriginalFilename Korvale.exe Comment "マルチメディア"; do
+    contains_hex "$(utf16 "$text")" && pass "version resource holds \"$text\"" \
+      || fail "version resource lacks \"$text\""
+  done
+  # The key is "Comment": a "Comments" value would be found by readers looking for the usual key.
+  contains_hex "$(utf16 Comments)" && fail "version resource has a \"Comments\" value" \
+    || pass "no \"Comments\" value"
+fi
 
 if [ $failures -ne 0 ]; then
   echo "$failures check(s) failed for $exe"

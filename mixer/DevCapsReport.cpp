@@ -1,0 +1,42 @@
+#include <cstdint>
+
+#include "mixer/MMReg.h"
+#include "mixer/MMUtils.h"
+#include "mixer/Reports.h"
+#include "platform/Format.h"
+
+namespace {
+
+// Every number of the report is printed as a signed 32-bit decimal.
+int Signed32(std::uint32_t Value)
+{
+    return static_cast<std::int32_t>(Value);
+}
+
+} // namespace
+
+void RunDevCapsReport(IMixer& Mixer, const TLineSink& AppendLine)
+{
+    const UINT deviceCount = Mixer.GetNumDevs();
+    AppendLine(Format("mixerGetNumDevs() = %d", Signed32(deviceCount)));
+
+    TMixerCapsDetail detail;
+    for (UINT device = 0; device < deviceCount; ++device) {
+        AppendLine(Format("----------   mixerGetDevCaps(%d)   ----------", Signed32(device)));
+        MIXERCAPSA caps{};
+        const std::string failure =
+            MixerDevCapsResultText(Mixer.GetDevCaps(device, &caps, sizeof caps), "mixerGetDevCaps");
+        if (!failure.empty()) {
+            AppendLine(failure);
+            continue;
+        }
+        GetMixerCapsDetail(caps, detail);
+        AppendLine(Format("MixerCaps.wMid = %d(%s)", caps.wMid, detail.Manufacturer.c_str()));
+        AppendLine(Format("MixerCaps.wPid = %d(%s)", caps.wPid, detail.Product.c_str()));
+        AppendLine(Format("MixerCaps.vDriverVersion = %d(%s)", Signed32(caps.vDriverVersion),
+                          detail.DriverVersion.c_str()));
+        AppendLine(Format("MixerCaps.szPname = %s", detail.Pname.c_str()));
+        AppendLine(Format("MixerCaps.fdwSupport = %d", Signed32(caps.fdwSupport)));
+        AppendLine(Format("MixerCaps.cDestinations = %d", Signed32(caps.cDestinations)));
+    }
+}

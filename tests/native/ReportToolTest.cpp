@@ -1,0 +1,122 @@
+// KorvaleReport's command line: what it prints where, and its exit codes.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
+
+#include "app/ReportTool.h"
+#include "FakeMixer.h"
+
+namespace {
+
+struct ToolRun {
+    int ExitCode;
+    std::string Out, Err;
+    int MixersOpened;
+};
+
+// A stream that collects what is written to it, in memory.
+class CapturedStream {
+public:
+    CapturedStream() : m_stream(open_memstream(&m_buffer, &m_size)) {}
+    ~CapturedStream()
+    {
+        std::fclose(m_stream);
+        std::free(m_buffer);
+    }
+    CapturedStream(const CapturedStream&) = delete;
+    CapturedStream& operator=(const CapturedStream&) = delete;
+
+    std::FILE* Stream() const { return m_stream; }
+    std::string str()
+    {
+        std::fflush(m_stream);
+        return std::string(m_buffer, m_size);
+    }
+
+private:
+    char* m_buffer = nullptr;
+    size_t m_size = 0;
+    std::FILE* m_stream;
+};
+
+ToolRun RunTool(const std::vector<std::string>& Arguments, bool MixerFails = false)
+{
+    CapturedStream out, err;
+    int opened = 0;
+    const int code = RunReportTool(
+        Arguments,
+        [&]() -> std::unique_ptr<IMixer> {
+            ++opened;
+            if (MixerFails)
+                throw std::runtime_error("The multimedia library winmm.dll could not be loaded.");
+            auto mixer = std::make_unique<FakeMixer>();
+            mixer->Devices = {{MakeCaps(2, 2, 0x00010001, "In", 0, 1), MMSYSERR_NOERROR}};
+            return mixer;
+        },
+        out.Stream(), err.Stream());
+    return {code, out.str(), err.str(), opened};
+}
+
+const char kCapsReport[] = "mixerGetNumDevs() = 1\n"
+                           "----------   mixerGetDevCaps(0)   ----------\n"
+                           "MixerCaps.wMid = 2(Creative Labs, Inc.)\n"
+                           "MixerCaps.wPid = 2(SB20_WAVEIN)\n"
+                           "MixerCaps.vDriverVersion = 65537(Ver.1.1)\n"
+                           "MixerCaps.szPname = In\n"
+                           "MixerCaps.fdwSupport = 0\n"
+                           "MixerCaps.cDestinations = 1\n";
+
+TEST(ReportTool, PrintsTheChosenReport)
+{
+    for (const auto& arguments :
+         {std::vector<std::string>{"--caps"}, std::vector<std::string>{}}) {
+        const ToolRun run = RunTool(arguments);
+        EXPECT_EQ(run.ExitCode, 0);
+        EXPECT_EQ(run.Out, kCapsReport);
+        EXPECT_EQ(run.Err, "");
+    }
+}
+
+TEST(ReportTool, HelpAndUnknownArgumentsGiveTheUsageWithoutTouchingTheMixer)
+{
+    const ToolRun help = RunTool({"--help"});
+    EXPECT_EQ(help.ExitCode, 0);
+    EXPECT_EQ(help.Out.rfind("Usage: KorvaleReport", 0), 0u);
+    EXPECT_EQ(help.Err, "");
+
+    for (const auto& arguments : {std::vector<std::string>{"--cpas"},
+                                  std::vector<std::string>{"--caps", "-x"},
+                                  std::vector<std::string>{"--help", "caps"}}) {
+        const ToolRun wrong = RunTool(arguments);
+        EXPECT_EQ(wrong.ExitCode, 2);
+        EXPECT_EQ(wrong.Out, "");
+        EXPECT_NE(wrong.Err.find("Usage: KorvaleReport"), std::string::npos);
+        EXPECT_EQ(wrong.MixersOpened, 0);
+    }
+    EXPECT_NE(RunTool({"--cpas"}).Err.find("\"--cpas\""), std::string::npos);
+}
+
+TEST(ReportTool, AFailureIsReportedAndEndsWithCodeOne)
+{
+    const ToolRun run = RunTool({"--caps"}, true);
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(run.Out, "");
+    EXPECT_EQ(run.Err, "KorvaleReport: The multimedia library winmm.dll could not be loaded.\n");
+}
+
+// A full disk or a closed pipe must not pass for a printed report.
+TEST(ReportTool, OutputThatCannotBeWrittenIsAFailure)
+{
+    std::FILE* full = std::fopen("/dev/full", "w");
+    ASSERT_NE(full, nullptr);
+    CapturedStream err;
+    const int code = RunReportTool(
+        {"--caps"}, [] { return std::make_unique<FakeMixer>(); }, full, err.Stream());
+    std::fclose(full);
+    EXPECT_EQ(code, 1);
+    EXPECT_EQ(err.str(), "KorvaleReport: the report could not be written\n");
+}
+
+} // namespace

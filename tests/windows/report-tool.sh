@@ -1,0 +1,32 @@
+#!/bin/sh
+# Runs KorvaleReport.exe under Wine and compares what it prints with the expected lines:
+#   report-tool.sh <wine> <KorvaleReport.exe> <expected.txt> [arguments...]
+# Passes when the tool exits 0, writes nothing to standard error and prints exactly the expected
+# lines (each ended by CR LF, as Windows text output does).
+set -u
+wine=$1
+exe=$2
+expected=$3
+shift 3
+out=$(mktemp)
+err=$(mktemp)
+trap 'rm -f "$out" "$err"' EXIT
+
+"$wine" "$exe" "$@" >"$out" 2>"$err"
+status=$?
+failed=0
+if [ $status -ne 0 ]; then
+  echo "FAIL: exit code $status"; failed=1
+fi
+# Wine's own warnings may reach standard error; the tool's messages start with its name.
+if grep -q '^KorvaleReport' "$err"; then
+  echo "FAIL: the tool wrote to standard error:"; cat "$err"; failed=1
+fi
+if grep -qv "$(printf '\r')\$" "$out"; then
+  echo "FAIL: a line does not end with CR LF"; failed=1
+fi
+if ! tr -d '\r' <"$out" | diff -u "$expected" -; then
+  echo "FAIL: the output differs from $expected (- expected, + printed)"; failed=1
+fi
+[ $failed -eq 0 ] && echo "ok:   $(basename "$exe") $* printed $(wc -l <"$expected") expected lines"
+exit $failed
