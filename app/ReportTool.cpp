@@ -6,14 +6,16 @@
 
 namespace {
 
-const char kUsage[] = "Usage: KorvaleReport [--caps] [--help]\n"
+const char kUsage[] = "Usage: KorvaleReport [--caps] [--volume] [--help]\n"
                       "Prints Korvale's mixer reports to standard output.\n"
-                      "  --caps   the device capabilities report\n"
-                      "  --help   this text\n"
-                      "With no argument, every report is printed.\n";
+                      "  --caps     the device capabilities report\n"
+                      "  --volume   the master volume query\n"
+                      "  --help     this text\n"
+                      "With no argument, both reports are printed, capabilities first.\n";
 
 struct TReportRequest {
     bool Caps = false;
+    bool Volume = false;
     bool Help = false;
     std::string Unknown; // the first argument not understood
 };
@@ -24,13 +26,15 @@ TReportRequest ParseArguments(const std::vector<std::string>& Arguments)
     for (const std::string& argument : Arguments) {
         if (argument == "--caps")
             request.Caps = true;
+        else if (argument == "--volume")
+            request.Volume = true;
         else if (argument == "--help")
             request.Help = true;
         else if (request.Unknown.empty())
             request.Unknown = argument;
     }
     if (Arguments.empty())
-        request.Caps = true;
+        request.Caps = request.Volume = true;
     return request;
 }
 
@@ -65,6 +69,8 @@ int RunReportTool(const std::vector<std::string>& Arguments,
         const TLineSink print = [&](const std::string& Line) { Write(Out, Line + "\n"); };
         if (request.Caps)
             RunDevCapsReport(*mixer, print);
+        if (request.Volume)
+            RunVolumeReport(*mixer, print);
     } catch (const std::exception& error) {
         Flushed(Out);
         Write(Err, std::string("KorvaleReport: ") + error.what() + "\n");

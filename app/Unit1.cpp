@@ -282,6 +282,7 @@ void TForm1::BtnVersionClick(HWND)
 
 void TForm1::Button1Click(HWND)
 {
+    RunVolumeReport(SystemMixer(), [this](const std::string& Line) { AppendLine(Memo2, Line); });
 }
 
 HWND TForm1::ActivePage() const

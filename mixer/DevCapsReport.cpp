@@ -1,19 +1,8 @@
-#include <cstdint>
-
 #include "mixer/MMReg.h"
 #include "mixer/MMUtils.h"
+#include "mixer/ReportText.h"
 #include "mixer/Reports.h"
 #include "platform/Format.h"
-
-namespace {
-
-// Every number of the report is printed as a signed 32-bit decimal.
-int Signed32(std::uint32_t Value)
-{
-    return static_cast<std::int32_t>(Value);
-}
-
-} // namespace
 
 void RunDevCapsReport(IMixer& Mixer, const TLineSink& AppendLine)
 {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "mixer/ReportText.h"
 #include "mixer/MMRegTables.h"
 #include "platform/Format.h"
 
@@ -46,9 +47,7 @@ const char* FindProductName(WORD Mid, WORD Pid)
 
 void GetMixerCapsDetail(const MIXERCAPSA& Caps, TMixerCapsDetail& Detail)
 {
-    // The name ends at its first NUL, or after all 32 characters when there is none.
-    const char* nameEnd = std::find(Caps.szPname, Caps.szPname + MAXPNAMELEN, '\0');
-    Detail.Pname.assign(Caps.szPname, nameEnd);
+    Detail.Pname = FixedText(Caps.szPname);
     Detail.DriverVersion = Format("Ver.%d.%d", static_cast<int>(Caps.vDriverVersion >> 16),
                                   static_cast<int>(Caps.vDriverVersion & 0xFFFF));
     Detail.Support = Caps.fdwSupport;

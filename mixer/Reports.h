@@ -14,3 +14,8 @@ using TLineSink = std::function<void(const std::string& Line)>;
 /// The device capabilities report: the device count, then for every device a header line and
 /// either its six capability lines or the text of its failed query.
 void RunDevCapsReport(IMixer& Mixer, const TLineSink& AppendLine);
+
+/// The master volume query: for every device its name and destination count, then the short
+/// name and first-channel value of every volume control on its speaker lines. A failing call is
+/// reported by its one line and skips only what depends on it; every mixer opened is closed.
+void RunVolumeReport(IMixer& Mixer, const TLineSink& AppendLine);

@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 tools/install-deps.sh
 cmake --preset bench >/dev/null
 cmake --build --preset bench
-build/bench/bin/RegistryBenchmark "$@"
+build/bench/bin/KorvaleBenchmarks "$@"

@@ -243,6 +243,19 @@ TEST_F(MainWindowTest, EachPressOfTheCapabilitiesButtonAppendsAWholeReport)
     EXPECT_EQ(WindowText(c.Memo2), L"");
 }
 
+TEST_F(MainWindowTest, TheVolumeButtonAppendsTheVolumesOfTheSpeakerLines)
+{
+    const MainWindowControls& c = Controls();
+    SendMessageW(c.Memo2, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"typed by the user"));
+    SendMessageW(c.Button1, BM_CLICK, 0, 0);
+    EXPECT_EQ(WindowText(c.Memo2), L"typed by the user\r\n"
+                                   L"DeviceName:Out: default Desitination:1\r\n"
+                                   L"ShortName:Volume\r\n"
+                                   L"Volume = 65535\r\n"
+                                   L"DeviceName:In: default Desitination:1\r\n");
+    EXPECT_EQ(WindowText(c.Memo1), L"");
+}
+
 TEST_F(MainWindowTest, ClosingTheWindowEndsTheProgram)
 {
     PostMessageW(Controls().Form, WM_CLOSE, 0, 0);

@@ -52,7 +52,11 @@ ToolRun RunTool(const std::vector<std::string>& Arguments, bool MixerFails = fal
             if (MixerFails)
                 throw std::runtime_error("The multimedia library winmm.dll could not be loaded.");
             auto mixer = std::make_unique<FakeMixer>();
-            mixer->Devices = {{MakeCaps(2, 2, 0x00010001, "In", 0, 1), MMSYSERR_NOERROR}};
+            mixer->Devices.resize(1);
+            mixer->Devices[0].Caps = MakeCaps(2, 2, 0x00010001, "In", 0, 1);
+            mixer->Devices[0].Destinations.resize(1);
+            mixer->Devices[0].Destinations[0].Controls = {
+                {MIXERCONTROL_CONTROLTYPE_VOLUME, "Master", {1234, 0}}};
             return mixer;
         },
         out.Stream(), err.Stream());
@@ -68,13 +72,25 @@ const char kCapsReport[] = "mixerGetNumDevs() = 1\n"
                            "MixerCaps.fdwSupport = 0\n"
                            "MixerCaps.cDestinations = 1\n";
 
-TEST(ReportTool, PrintsTheChosenReport)
+const char kVolumeReport[] = "DeviceName:In Desitination:1\n"
+                             "ShortName:Master\n"
+                             "Volume = 1234\n";
+
+TEST(ReportTool, PrintsTheChosenReports)
 {
-    for (const auto& arguments :
-         {std::vector<std::string>{"--caps"}, std::vector<std::string>{}}) {
-        const ToolRun run = RunTool(arguments);
+    const struct {
+        std::vector<std::string> Arguments;
+        std::string Out;
+    } cases[] = {
+        {{"--caps"}, kCapsReport},
+        {{"--volume"}, kVolumeReport},
+        {{}, std::string(kCapsReport) + kVolumeReport},
+        {{"--volume", "--caps"}, std::string(kCapsReport) + kVolumeReport},
+    };
+    for (const auto& tested : cases) {
+        const ToolRun run = RunTool(tested.Arguments);
         EXPECT_EQ(run.ExitCode, 0);
-        EXPECT_EQ(run.Out, kCapsReport);
+        EXPECT_EQ(run.Out, tested.Out);
         EXPECT_EQ(run.Err, "");
     }
 }

@@ -77,6 +77,7 @@ TEST(NullAlsa, WalksTheSpeakerLineToItsVolume)
         if (control.dwControlType != MIXERCONTROL_CONTROLTYPE_VOLUME)
             continue;
         ++volumes;
+        EXPECT_STREQ(control.szShortName, "Volume");
         std::vector<MIXERCONTROLDETAILS_UNSIGNED> values(line.cChannels);
         MIXERCONTROLDETAILS details{};
         details.cbStruct = sizeof details;
@@ -92,6 +93,18 @@ TEST(NullAlsa, WalksTheSpeakerLineToItsVolume)
     }
     EXPECT_EQ(volumes, 1);
     EXPECT_EQ(mixer.Close(handle), MMSYSERR_NOERROR);
+}
+
+TEST(NullAlsa, TheInputDeviceHasNoSpeakerLine)
+{
+    WinmmMixer mixer;
+    HMIXER handle = nullptr;
+    ASSERT_EQ(mixer.Open(&handle, 1, 0, 0, CALLBACK_NULL), MMSYSERR_NOERROR);
+    MMRESULT result;
+    const MIXERLINEA line = QueryLine(mixer, handle, MIXER_GETLINEINFOF_DESTINATION, 0, 0, result);
+    EXPECT_EQ(result, MMSYSERR_NOERROR);
+    EXPECT_NE(line.dwComponentType, MIXERLINE_COMPONENTTYPE_DST_SPEAKERS);
+    mixer.Close(handle);
 }
 
 TEST(NullAlsa, ALineThatDoesNotExistIsReported)

@@ -1,0 +1,21 @@
+// How the reports turn the mixer's record fields into text.
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+/// The characters of Chars up to its first NUL; all N of them when a driver filled the array
+/// without one. Never reads past the array.
+template <std::size_t N>
+std::string FixedText(const char (&Chars)[N])
+{
+    return std::string(Chars, std::find(Chars, Chars + N, '\0'));
+}
+
+/// Every number of the reports is printed as a signed 32-bit decimal.
+inline int Signed32(std::uint32_t Value)
+{
+    return static_cast<std::int32_t>(Value);
+}
