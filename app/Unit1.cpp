@@ -10,11 +10,17 @@
 
 #include "app/FormFont.h"
 #include "app/MemoLines.h"
+#include "info/Info.h"
 #include "mixer/Reports.h"
 #include "mixer/WinmmMixer.h"
 #include "platform/Controls.h"
 
 TForm1* Form1 = nullptr;
+
+HWND MainWindowHandle()
+{
+    return Form1 ? Form1->Handle() : nullptr;
+}
 
 namespace {
 

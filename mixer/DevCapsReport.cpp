@@ -1,6 +1,6 @@
 #include "mixer/MMReg.h"
 #include "mixer/MMUtils.h"
-#include "mixer/ReportText.h"
+#include "platform/RecordText.h"
 #include "mixer/Reports.h"
 #include "platform/Format.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "mixer/ReportText.h"
+#include "platform/RecordText.h"
 #include "mixer/MMRegTables.h"
 #include "platform/Format.h"
 

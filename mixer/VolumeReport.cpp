@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "mixer/MMUtils.h"
-#include "mixer/ReportText.h"
+#include "platform/RecordText.h"
 #include "mixer/Reports.h"
 #include "platform/Format.h"
 

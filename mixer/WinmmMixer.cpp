@@ -1,7 +1,6 @@
 #include "mixer/WinmmMixer.h"
 
 #include <stdexcept>
-#include <string>
 
 #include "platform/SystemLibrary.h"
 
@@ -18,10 +17,7 @@ UniqueModule LoadWinmm()
 template <typename Function>
 Function* Bind(HMODULE Module, const char* Name)
 {
-    Function* function = GetProc<Function>(Module, Name);
-    if (!function)
-        throw std::runtime_error(std::string("winmm.dll lacks ") + Name + ".");
-    return function;
+    return RequireProc<Function>(Module, "winmm.dll", Name);
 }
 
 } // namespace

@@ -7,6 +7,9 @@
 
 #include <windows.h>
 
+#include <stdexcept>
+#include <string>
+
 #include "platform/WinHandles.h"
 
 /// Loads FileName (for example L"winmm.dll") from the Windows system folder, with its own
@@ -20,4 +23,15 @@ Function* GetProc(HMODULE Module, const char* Name)
 {
     // FARPROC and the real function type are unrelated to the compiler; void* bridges them.
     return reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(Module, Name)));
+}
+
+/// GetProc for an export the program cannot do without: throws std::runtime_error naming
+/// LibraryName and Name when it is missing.
+template <typename Function>
+Function* RequireProc(HMODULE Module, const char* LibraryName, const char* Name)
+{
+    Function* function = GetProc<Function>(Module, Name);
+    if (!function)
+        throw std::runtime_error(std::string(LibraryName) + " lacks " + Name + ".");
+    return function;
 }

@@ -155,6 +155,67 @@ struct MIXERCONTROLDETAILS_UNSIGNED {
 
 #pragma pack(pop)
 
+// Version records and registry access, for the operating system description.
+using BOOL = int;
+struct HKEY__;
+using HKEY = HKEY__*;
+using REGSAM = DWORD;
+inline HKEY const HKEY_LOCAL_MACHINE = reinterpret_cast<HKEY>(static_cast<std::uintptr_t>(0x80000002));
+constexpr LONG ERROR_SUCCESS = 0;
+constexpr LONG ERROR_FILE_NOT_FOUND = 2;
+constexpr LONG ERROR_MORE_DATA = 234;
+constexpr REGSAM KEY_QUERY_VALUE = 0x0001;
+constexpr DWORD REG_SZ = 1;
+
+constexpr DWORD VER_PLATFORM_WIN32s = 0;
+constexpr DWORD VER_PLATFORM_WIN32_WINDOWS = 1;
+constexpr DWORD VER_PLATFORM_WIN32_NT = 2;
+constexpr BYTE VER_NT_WORKSTATION = 1;
+constexpr BYTE VER_NT_DOMAIN_CONTROLLER = 2;
+constexpr BYTE VER_NT_SERVER = 3;
+constexpr WORD VER_SUITE_ENTERPRISE = 0x0002;
+constexpr WORD VER_SUITE_DATACENTER = 0x0080;
+constexpr WORD VER_SUITE_PERSONAL = 0x0200;
+constexpr WORD VER_SUITE_BLADE = 0x0400;
+
+struct OSVERSIONINFOA {
+    DWORD dwOSVersionInfoSize;
+    DWORD dwMajorVersion;
+    DWORD dwMinorVersion;
+    DWORD dwBuildNumber;
+    DWORD dwPlatformId;
+    CHAR szCSDVersion[128];
+};
+
+struct OSVERSIONINFOEXA {
+    DWORD dwOSVersionInfoSize;
+    DWORD dwMajorVersion;
+    DWORD dwMinorVersion;
+    DWORD dwBuildNumber;
+    DWORD dwPlatformId;
+    CHAR szCSDVersion[128];
+    WORD wServicePackMajor;
+    WORD wServicePackMinor;
+    WORD wSuiteMask;
+    BYTE wProductType;
+    BYTE wReserved;
+};
+
+struct RECT {
+    LONG left;
+    LONG top;
+    LONG right;
+    LONG bottom;
+};
+
+struct POINT {
+    LONG x;
+    LONG y;
+};
+
+constexpr int DEFAULT_CHARSET = 1;
+constexpr int SHIFTJIS_CHARSET = 128;
+
 #endif
 
 // The sizes the program and the drivers agree on. MIXERCAPSA and MIXERCONTROLA hold no pointer and
@@ -164,6 +225,8 @@ static_assert(sizeof(MIXERCAPSA) == 48, "MIXERCAPSA");
 static_assert(sizeof(MIXERLINEA) == 168 + sizeof(DWORD_PTR) - 4, "MIXERLINEA");
 static_assert(sizeof(MIXERCONTROLA) == 148, "MIXERCONTROLA");
 static_assert(sizeof(MIXERCONTROLDETAILS_UNSIGNED) == 4, "MIXERCONTROLDETAILS_UNSIGNED");
+static_assert(sizeof(OSVERSIONINFOA) == 148, "OSVERSIONINFOA");
+static_assert(sizeof(OSVERSIONINFOEXA) == 156, "OSVERSIONINFOEXA");
 #if defined(_WIN32) && !defined(_WIN64)
 static_assert(sizeof(MIXERLINEA) == 168, "MIXERLINEA");
 static_assert(sizeof(MIXERLINECONTROLSA) == 24, "MIXERLINECONTROLSA");

@@ -6,17 +6,24 @@ set -eu
 
 packages="cmake ninja-build g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
-  wine64 fonts-wine fonts-ipafont-gothic xvfb x11-utils imagemagick"
+  wine64 fonts-wine fonts-ipafont-gothic xvfb x11-utils imagemagick locales"
+
+sudo=
+[ "$(id -u)" -eq 0 ] || sudo=sudo
 
 missing=
 for package in $packages; do
   dpkg-query -W -f='${Status}\n' "$package" 2>/dev/null | grep -q '^install ok installed$' \
     || missing="$missing $package"
 done
-[ -n "$missing" ] || exit 0
+if [ -n "$missing" ]; then
+  echo "Installing:$missing"
+  $sudo apt-get update
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
+fi
 
-echo "Installing:$missing"
-sudo=
-[ "$(id -u)" -eq 0 ] || sudo=sudo
-$sudo apt-get update
-$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
+# The Japanese locale, under which Wine runs with the ANSI code page 932.
+if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+  echo "Generating the ja_JP.UTF-8 locale"
+  $sudo localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
+fi

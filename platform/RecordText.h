@@ -1,4 +1,4 @@
-// How the reports turn the mixer's record fields into text.
+// Text from the fields of the platform's records.
 #pragma once
 
 #include <algorithm>
@@ -14,7 +14,7 @@ std::string FixedText(const char (&Chars)[N])
     return std::string(Chars, std::find(Chars, Chars + N, '\0'));
 }
 
-/// Every number of the reports is printed as a signed 32-bit decimal.
+/// A 32-bit field as the signed decimal the program prints.
 inline int Signed32(std::uint32_t Value)
 {
     return static_cast<std::int32_t>(Value);

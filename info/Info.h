@@ -1,0 +1,54 @@
+// Unit Info: the routines behind the information window, on the running Windows.
+//
+// The decisions live in the portable files beside this one (VersionInfo, OSDescription,
+// ExePath, ShellRules), which take the platform as a parameter; here they meet the system.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "info/OSDescription.h"
+#include "info/VersionInfo.h"
+
+/// The program's main window: the owner of what the shell shows for it.
+HWND MainWindowHandle();
+
+// The running executable's full path (the program's argument 0) and the names derived from it.
+std::string ExePath();
+std::string ExeFileName();
+std::string ExeFolder(); // with its trailing separator
+std::string ExeBaseName();
+
+/// The string value Key of FileName's version resource (see the portable overload).
+void GetVersionInfoValue(const std::string& Key, const std::string& FileName, std::string& Value);
+/// The information window's caption for the executable at ExePath: its title and file version.
+std::string VersionCaptionOf(const std::string& ExePath, const std::string& FormName);
+/// Gives Form the caption "<application title> Ver.<file version> - <FormName>".
+void SetVersionCaption(HWND Form, const std::string& FormName);
+
+void GetOSDescription(std::string& S);
+void GetFullOSDescription(std::string& S);
+void GetShortOSDescription(std::string& S);
+
+/// Opens FileName (a document, folder or address) with the shell's default action. Nothing is
+/// reported: a click that cannot be served does nothing. An empty FileName does nothing.
+void ShellOpen(const std::string& FileName, const std::string& Params);
+/// Shows the shell's properties sheet of FileName; returns what the shell said.
+bool ShowFileProperties(const std::string& FileName);
+
+/// The file-system path of a shell folder (a CSIDL value); empty when it has none.
+void GetSpecialFolderPath(int FolderId, std::string& Path);
+void GetStartupFolder(std::string& Path);
+void GetDesktopFolder(std::string& Path);
+void GetSendToFolder(std::string& Path);
+
+/// Writes the shortcut "<Folder>\<LinkName>.lnk" to Target, with the arguments "/starup" and
+/// Target's folder as working directory, replacing one of that name. Throws std::runtime_error
+/// with the system's message when it cannot, and when Folder is empty (a shell folder that could
+/// not be found), without writing anything. Needs COM initialised on the thread.
+void CreateShortcut(const std::string& Target, const std::string& Folder,
+                    const std::string& LinkName);
+
+/// Centres Form on the desktop's work area.
+void CenterOnWorkArea(HWND Form);

@@ -1,0 +1,99 @@
+#include "info/SystemPlatform.h"
+
+#include <windows.h>
+
+#include <stdexcept>
+#include <string>
+
+#include "platform/SystemLibrary.h"
+
+namespace {
+
+class WindowsCodePage final : public IAnsiCodePage {
+public:
+    bool IsLeadByte(unsigned char Byte) const override { return IsDBCSLeadByte(Byte) != FALSE; }
+    std::string ToLower(const std::string& Text) const override
+    {
+        std::string lower = Text;
+        if (!lower.empty())
+            CharLowerBuffA(lower.data(), static_cast<DWORD>(lower.size()));
+        return lower;
+    }
+};
+
+// version.dll is not among the DLLs Windows always takes from its own folder: bound at run time
+// from the system folder, never from the program's.
+class WindowsVersionResources final : public IVersionResources {
+public:
+    WindowsVersionResources() : m_version(LoadSystemLibrary(L"version.dll"))
+    {
+        if (!m_version)
+            throw std::runtime_error("The version library version.dll could not be loaded.");
+        m_getInfoSize = Bind<decltype(GetFileVersionInfoSizeA)>("GetFileVersionInfoSizeA");
+        m_getInfo = Bind<decltype(GetFileVersionInfoA)>("GetFileVersionInfoA");
+        m_queryValue = Bind<decltype(VerQueryValueA)>("VerQueryValueA");
+    }
+
+    DWORD GetInfoSize(const char* FileName, DWORD* Handle) override
+    {
+        return m_getInfoSize(FileName, Handle);
+    }
+    BOOL GetInfo(const char* FileName, DWORD Handle, DWORD Size, void* Data) override
+    {
+        return m_getInfo(FileName, Handle, Size, Data);
+    }
+    BOOL QueryValue(const void* Block, const char* SubBlock, void** Buffer, UINT* Length) override
+    {
+        return m_queryValue(Block, SubBlock, Buffer, Length);
+    }
+
+private:
+    template <typename Function>
+    Function* Bind(const char* Name)
+    {
+        return RequireProc<Function>(m_version.get(), "version.dll", Name);
+    }
+
+    UniqueModule m_version;
+    decltype(&GetFileVersionInfoSizeA) m_getInfoSize = nullptr;
+    decltype(&GetFileVersionInfoA) m_getInfo = nullptr;
+    decltype(&VerQueryValueA) m_queryValue = nullptr;
+};
+
+class WindowsOsQueries final : public IOsQueries {
+public:
+    BOOL QueryVersion(OSVERSIONINFOA* Info) override { return GetVersionExA(Info); }
+    LONG OpenKey(HKEY Root, const char* SubKey, REGSAM Access, HKEY* Key) override
+    {
+        return RegOpenKeyExA(Root, SubKey, 0, Access, Key);
+    }
+    LONG QueryValue(HKEY Key, const char* Name, DWORD* Type, BYTE* Data, DWORD* Size) override
+    {
+        return RegQueryValueExA(Key, Name, nullptr, Type, Data, Size);
+    }
+    LONG CloseKey(HKEY Key) override { return RegCloseKey(Key); }
+    int CompareNoCase(const char* First, const char* Second) override
+    {
+        return lstrcmpiA(First, Second);
+    }
+};
+
+} // namespace
+
+const IAnsiCodePage& SystemCodePage()
+{
+    static const WindowsCodePage codePage;
+    return codePage;
+}
+
+IVersionResources& SystemVersionResources()
+{
+    static WindowsVersionResources resources;
+    return resources;
+}
+
+IOsQueries& SystemOsQueries()
+{
+    static WindowsOsQueries queries;
+    return queries;
+}

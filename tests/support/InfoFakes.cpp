@@ -1,0 +1,148 @@
+#include "InfoFakes.h"
+
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+
+namespace {
+
+std::string AsciiLower(const std::string& Text, const IAnsiCodePage& CodePage)
+{
+    std::string lower = Text;
+    for (size_t index = 0; index < lower.size(); ++index) {
+        if (CodePage.IsLeadByte(static_cast<unsigned char>(lower[index])))
+            ++index; // the trail byte belongs to the character
+        else if (lower[index] >= 'A' && lower[index] <= 'Z')
+            lower[index] = static_cast<char>(lower[index] - 'A' + 'a');
+    }
+    return lower;
+}
+
+HKEY const kProductOptions = reinterpret_cast<HKEY>(static_cast<UINT_PTR>(0x1001));
+HKEY const kHotfix = reinterpret_cast<HKEY>(static_cast<UINT_PTR>(0x1002));
+
+} // namespace
+
+bool TestCodePage932::IsLeadByte(unsigned char Byte) const
+{
+    return (Byte >= 0x81 && Byte <= 0x9F) || (Byte >= 0xE0 && Byte <= 0xFC);
+}
+
+std::string TestCodePage932::ToLower(const std::string& Text) const
+{
+    return AsciiLower(Text, *this);
+}
+
+std::string TestCodePage1252::ToLower(const std::string& Text) const
+{
+    return AsciiLower(Text, *this);
+}
+
+void FakeVersionResources::Add(const std::string& Path, const std::string& Data,
+                               std::optional<UINT> ReportedLength)
+{
+    m_entries[Path] = {static_cast<std::ptrdiff_t>(m_block.size()),
+                       ReportedLength.value_or(static_cast<UINT>(Data.size()))};
+    m_block += Data;
+}
+
+void FakeVersionResources::AddTranslations(const std::vector<std::pair<WORD, WORD>>& Pairs)
+{
+    std::string data;
+    for (const auto& [language, codePage] : Pairs) {
+        const DWORD entry = static_cast<DWORD>(codePage) << 16 | language;
+        data.append(reinterpret_cast<const char*>(&entry), sizeof entry);
+    }
+    Add("\\VarFileInfo\\Translation", data);
+}
+
+void FakeVersionResources::AddOutsideBlock(const std::string& Path)
+{
+    m_entries[Path] = {-64, 8};
+}
+
+DWORD FakeVersionResources::GetInfoSize(const char*, DWORD* Handle)
+{
+    *Handle = 0;
+    return HasResource ? static_cast<DWORD>(m_block.size()) : 0;
+}
+
+BOOL FakeVersionResources::GetInfo(const char*, DWORD, DWORD Size, void* Data)
+{
+    if (ReadFails || Size != m_block.size())
+        return 0;
+    std::memcpy(Data, m_block.data(), Size);
+    return 1;
+}
+
+BOOL FakeVersionResources::QueryValue(const void* Block, const char* SubBlock, void** Buffer,
+                                      UINT* Length)
+{
+    Queries.push_back(SubBlock);
+    const auto entry = m_entries.find(SubBlock);
+    if (entry == m_entries.end())
+        return 0;
+    // Pointer arithmetic on the integer: an entry may point outside the block on purpose.
+    *Buffer = reinterpret_cast<void*>(reinterpret_cast<UINT_PTR>(Block) + entry->second.Offset);
+    *Length = entry->second.Length;
+    return 1;
+}
+
+BOOL FakeOs::QueryVersion(OSVERSIONINFOA* Info)
+{
+    if (++m_queries == ThrowAtQuery)
+        throw std::runtime_error("fake failure");
+    const bool extended = Info->dwOSVersionInfoSize == sizeof(OSVERSIONINFOEXA);
+    if (!extended && Info->dwOSVersionInfoSize != sizeof(OSVERSIONINFOA))
+        return 0;
+    if (extended ? !ExtendedQueryWorks : !BasicQueryWorks)
+        return 0;
+    OSVERSIONINFOEXA answer = Version;
+    answer.dwOSVersionInfoSize = Info->dwOSVersionInfoSize;
+    std::memcpy(Info, &answer, Info->dwOSVersionInfoSize);
+    return 1;
+}
+
+LONG FakeOs::OpenKey(HKEY Root, const char* SubKey, REGSAM Access, HKEY* Key)
+{
+    KeysOpened.push_back(SubKey);
+    if (Root != HKEY_LOCAL_MACHINE || Access != KEY_QUERY_VALUE)
+        return ERROR_FILE_NOT_FOUND;
+    const std::string subKey = SubKey;
+    if (subKey == "SYSTEM\\CurrentControlSet\\Control\\ProductOptions" && ProductOptionsKeyExists)
+        *Key = kProductOptions;
+    else if (subKey == "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Hotfix\\Q246009" &&
+             HotfixKeyExists)
+        *Key = kHotfix;
+    else
+        return ERROR_FILE_NOT_FOUND;
+    ++KeysOpen;
+    return ERROR_SUCCESS;
+}
+
+LONG FakeOs::QueryValue(HKEY Key, const char* Name, DWORD* Type, BYTE* Data, DWORD* Size)
+{
+    if (Key != kProductOptions || std::string(Name) != "ProductType" || !ProductType)
+        return ERROR_FILE_NOT_FOUND;
+    if (Type)
+        *Type = REG_SZ;
+    if (ProductType->size() > *Size) {
+        *Size = static_cast<DWORD>(ProductType->size());
+        return ERROR_MORE_DATA;
+    }
+    std::memcpy(Data, ProductType->data(), ProductType->size());
+    *Size = static_cast<DWORD>(ProductType->size());
+    return ERROR_SUCCESS;
+}
+
+LONG FakeOs::CloseKey(HKEY)
+{
+    --KeysOpen;
+    return ERROR_SUCCESS;
+}
+
+int FakeOs::CompareNoCase(const char* First, const char* Second)
+{
+    const TestCodePage1252 codePage;
+    return codePage.ToLower(First).compare(codePage.ToLower(Second));
+}

@@ -1,0 +1,78 @@
+// Scripted stand-ins for the platform services behind unit Info.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "info/InfoPlatform.h"
+
+/// The ANSI code page 932 (Japanese), as far as the path and title rules ask: lead bytes
+/// 0x81-0x9F and 0xE0-0xFC, and lower case for the ASCII letters only.
+class TestCodePage932 : public IAnsiCodePage {
+public:
+    bool IsLeadByte(unsigned char Byte) const override;
+    std::string ToLower(const std::string& Text) const override;
+};
+
+/// A single-byte code page such as 1252: no lead bytes.
+class TestCodePage1252 : public IAnsiCodePage {
+public:
+    bool IsLeadByte(unsigned char) const override { return false; }
+    std::string ToLower(const std::string& Text) const override;
+};
+
+/// A version resource laid out as the fake service hands it over: a block of bytes and, for each
+/// sub-block path, where its data lies in the block and the length the service reports for it.
+class FakeVersionResources : public IVersionResources {
+public:
+    /// Adds Data at the end of the block for Path, reported with ReportedLength (default: its size).
+    void Add(const std::string& Path, const std::string& Data,
+             std::optional<UINT> ReportedLength = std::nullopt);
+    /// Adds a translation list of (language, code page) pairs.
+    void AddTranslations(const std::vector<std::pair<WORD, WORD>>& Pairs);
+    /// Makes Path answer with an address outside the caller's block.
+    void AddOutsideBlock(const std::string& Path);
+
+    bool HasResource = true;
+    bool ReadFails = false;
+    std::vector<std::string> Queries; // every sub-block path asked for
+
+    DWORD GetInfoSize(const char* FileName, DWORD* Handle) override;
+    BOOL GetInfo(const char* FileName, DWORD Handle, DWORD Size, void* Data) override;
+    BOOL QueryValue(const void* Block, const char* SubBlock, void** Buffer, UINT* Length) override;
+
+private:
+    struct TEntry {
+        std::ptrdiff_t Offset; // from the block's start; may lie outside it
+        UINT Length;
+    };
+    std::string m_block = std::string(16, '\0'); // some header bytes before the data
+    std::map<std::string, TEntry> m_entries;
+};
+
+/// A Windows to describe: its version record, its registry and what fails.
+class FakeOs : public IOsQueries {
+public:
+    OSVERSIONINFOEXA Version{};
+    bool ExtendedQueryWorks = true;
+    bool BasicQueryWorks = true;
+    std::optional<std::string> ProductType; // the ProductOptions key's ProductType, raw bytes
+    bool ProductOptionsKeyExists = true;
+    bool HotfixKeyExists = false;
+    int ThrowAtQuery = 0; // the version query (counting from 1) that throws std::runtime_error
+
+    int KeysOpen = 0;
+    std::vector<std::string> KeysOpened;
+
+    BOOL QueryVersion(OSVERSIONINFOA* Info) override;
+    LONG OpenKey(HKEY Root, const char* SubKey, REGSAM Access, HKEY* Key) override;
+    LONG QueryValue(HKEY Key, const char* Name, DWORD* Type, BYTE* Data, DWORD* Size) override;
+    LONG CloseKey(HKEY Key) override;
+    int CompareNoCase(const char* First, const char* Second) override;
+
+private:
+    int m_queries = 0;
+};
