@@ -6,6 +6,7 @@
 #include <exception>
 
 #include "app/Unit1.h"
+#include "info/Info.h"
 
 namespace {
 
@@ -25,6 +26,7 @@ int RunMessageLoop(TForm1& Form)
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int CmdShow)
 {
+    const TInfoUnit info;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     try {

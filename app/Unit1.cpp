@@ -11,6 +11,7 @@
 #include "app/FormFont.h"
 #include "app/MemoLines.h"
 #include "info/Info.h"
+#include "info/InfoForm.h"
 #include "mixer/Reports.h"
 #include "mixer/WinmmMixer.h"
 #include "platform/Controls.h"
@@ -53,21 +54,13 @@ int Height(const RECT& Rect)
 void RegisterFormClass()
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    if (GetClassInfoExW(instance, kFormClass, &windowClass))
-        return;
-    windowClass.lpfnWndProc = TForm1::WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(instance, L"MAINICON");
-    windowClass.hIconSm = static_cast<HICON>(
+    TWindowClass form{kFormClass, TForm1::WindowProc};
+    form.Icon = LoadIconW(instance, L"MAINICON");
+    form.SmallIcon = static_cast<HICON>(
         LoadImageW(instance, L"MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                    GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
-    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kFormClass;
-    if (!RegisterClassExW(&windowClass))
-        throw std::runtime_error("The main window class could not be registered.");
+    form.Background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    RegisterWindowClass(form);
 }
 
 int CALLBACK CollectFace(const LOGFONTW* Font, const TEXTMETRICW*, DWORD, LPARAM Faces)
@@ -284,6 +277,7 @@ void TForm1::BtnmixerGetDevCapsClick(HWND)
 
 void TForm1::BtnVersionClick(HWND)
 {
+    ShowInfoForm();
 }
 
 void TForm1::Button1Click(HWND)

@@ -1,10 +1,23 @@
 #include "info/Info.h"
 
+#include <objbase.h>
+
 #include <vector>
 
 #include "info/ExePath.h"
 #include "info/SystemPlatform.h"
 #include "platform/WinText.h"
+
+TInfoUnit::TInfoUnit() : m_comInitialized(SUCCEEDED(CoInitialize(nullptr)))
+{
+}
+
+TInfoUnit::~TInfoUnit()
+{
+    // Only a successful CoInitialize is balanced by a CoUninitialize.
+    if (m_comInitialized)
+        CoUninitialize();
+}
 
 std::string ExePath()
 {

@@ -14,6 +14,19 @@
 /// The program's main window: the owner of what the shell shows for it.
 HWND MainWindowHandle();
 
+/// Unit Info's start and end, for the program's lifetime: COM for the program's one thread (a
+/// single-threaded apartment), which the shortcuts need, from before the first window to the end.
+class TInfoUnit {
+public:
+    TInfoUnit();
+    ~TInfoUnit();
+    TInfoUnit(const TInfoUnit&) = delete;
+    TInfoUnit& operator=(const TInfoUnit&) = delete;
+
+private:
+    bool m_comInitialized;
+};
+
 // The running executable's full path (the program's argument 0) and the names derived from it.
 std::string ExePath();
 std::string ExeFileName();

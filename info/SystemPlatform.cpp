@@ -78,7 +78,74 @@ public:
     }
 };
 
+// GetProcessMemoryInfo from PSAPI.dll, loaded from the system folder only: a PSAPI.dll planted
+// beside the program is never run. Bound once, on the first refresh.
+class ProcessMemoryInfo {
+public:
+    ProcessMemoryInfo() : m_psapi(LoadSystemLibrary(L"psapi.dll"))
+    {
+        if (m_psapi)
+            m_query = GetProc<decltype(GetProcessMemoryInfo)>(m_psapi.get(), "GetProcessMemoryInfo");
+    }
+    bool Query(PROCESS_MEMORY_COUNTERS& Counters)
+    {
+        return m_query && m_query(GetCurrentProcess(), &Counters, sizeof Counters);
+    }
+
+private:
+    UniqueModule m_psapi;
+    decltype(&GetProcessMemoryInfo) m_query = nullptr;
+};
+
+class WindowsStatusQueries final : public IStatusQueries {
+public:
+    bool QueryMemoryStatusEx(MEMORYSTATUSEX& Status) override
+    {
+        // Windows 2000 and later; looked up so the program still starts where it is missing.
+        static const auto memoryStatusEx = GetProc<BOOL WINAPI(MEMORYSTATUSEX*)>(
+            GetModuleHandleW(L"kernel32.dll"), "GlobalMemoryStatusEx");
+        return memoryStatusEx && memoryStatusEx(&Status);
+    }
+    void QueryMemoryStatus(MEMORYSTATUS& Status) override { GlobalMemoryStatus(&Status); }
+    bool QueryProcessMemory(PROCESS_MEMORY_COUNTERS& Counters) override
+    {
+        static ProcessMemoryInfo processMemory;
+        return processMemory.Query(Counters);
+    }
+    DWORD QueryTimeZone(TIME_ZONE_INFORMATION& Zone) override
+    {
+        return GetTimeZoneInformation(&Zone);
+    }
+    bool QueryProcessTimes(FILETIME& Creation, FILETIME& Exit, FILETIME& Kernel,
+                           FILETIME& User) override
+    {
+        return GetProcessTimes(GetCurrentProcess(), &Creation, &Exit, &Kernel, &User) != FALSE;
+    }
+    void QueryLocalTime(SYSTEMTIME& Now) override { GetLocalTime(&Now); }
+};
+
+std::string LocaleText(LCTYPE Item, const char* Fallback)
+{
+    char text[16] = {};
+    return GetLocaleInfoA(LOCALE_USER_DEFAULT, Item, text, sizeof text) > 1 ? std::string(text)
+                                                                             : Fallback;
+}
+
 } // namespace
+
+IStatusQueries& SystemStatusQueries()
+{
+    static WindowsStatusQueries queries;
+    return queries;
+}
+
+TNumberSeparators UserNumberSeparators()
+{
+    TNumberSeparators separators;
+    separators.Thousands = LocaleText(LOCALE_STHOUSAND, ",");
+    separators.Decimal = LocaleText(LOCALE_SDECIMAL, ".");
+    return separators;
+}
 
 const IAnsiCodePage& SystemCodePage()
 {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "info/InfoPlatform.h"
+#include "info/Status.h"
 
 /// The system's ANSI code page.
 const IAnsiCodePage& SystemCodePage();
@@ -10,3 +11,8 @@ const IAnsiCodePage& SystemCodePage();
 IVersionResources& SystemVersionResources();
 /// GetVersionExA, the registry and lstrcmpiA.
 IOsQueries& SystemOsQueries();
+/// GlobalMemoryStatus(Ex), PSAPI's GetProcessMemoryInfo (bound from the system folder on first
+/// use; zeros when it cannot be), the time zone, this process's times and the local time.
+IStatusQueries& SystemStatusQueries();
+/// The user's locale separators for numbers.
+TNumberSeparators UserNumberSeparators();

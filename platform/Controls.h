@@ -3,10 +3,34 @@
 
 #include <windows.h>
 
-/// Registers (once per process) a plain container window class in the button-face colour, used
-/// for tab pages and panels. It hands the commands and notifications of its controls on to the
-/// top-level window, so that window's handlers see every click however deep the control sits.
-void RegisterContainerClass(const wchar_t* ClassName);
+/// What a window class of the program is made of.
+struct TWindowClass {
+    const wchar_t* Name;
+    WNDPROC Procedure;
+    UINT Style = 0;
+    int WindowExtra = 0; // bytes
+    HICON Icon = nullptr;
+    HICON SmallIcon = nullptr;
+    LPCWSTR Cursor = reinterpret_cast<LPCWSTR>(IDC_ARROW);
+    HBRUSH Background = nullptr;
+};
+
+/// Registers Class for this program, once per process; throws std::runtime_error when the system
+/// refuses it.
+void RegisterWindowClass(const TWindowClass& Class);
+
+/// Registers (once per process) a plain container window class, used for tab pages and panels,
+/// painted with Background (by default the button-face colour). It hands the commands,
+/// notifications and label colour requests of its controls on to the top-level window, so that
+/// window's handlers see every click however deep the control sits.
+void RegisterContainerClass(const wchar_t* ClassName,
+                            HBRUSH Background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+
+/// Registers (once per process) ClassName as a one-line text label drawn by the program: it takes
+/// its colours and background brush from its parent's WM_CTLCOLORSTATIC answer, its font from
+/// WM_SETFONT, and with SS_NOTIFY reports clicks as STN_CLICKED. Cursor is the one shown over it
+/// (the hand for labels that act as links).
+void RegisterLabelClass(const wchar_t* ClassName, LPCWSTR Cursor);
 
 /// Creates a visible-or-not child window; throws std::runtime_error when the system refuses.
 HWND CreateChild(const wchar_t* ClassName, const wchar_t* Text, DWORD Style, DWORD ExStyle,

@@ -4,14 +4,14 @@
 
 namespace {
 
-// LOAD_LIBRARY_SEARCH_SYSTEM32 is understood where AddDllDirectory exists (Windows 8, and
-// Windows 7 / Vista with update KB2533623); the headers of the oldest Windows served lack it.
+// LOAD_LIBRARY_SEARCH_SYSTEM32 is understood where SetDefaultDllDirectories exists (Windows 8,
+// and Windows 7 / Vista with update KB2533623); the headers of the oldest Windows served lack it.
 constexpr DWORD kLoadLibrarySearchSystem32 = 0x00000800;
 
 bool SystemSearchFlagsSupported()
 {
     HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
-    return kernel && GetProcAddress(kernel, "AddDllDirectory");
+    return kernel && GetProcAddress(kernel, "SetDefaultDllDirectories");
 }
 
 std::wstring SystemFolderPath(const wchar_t* FileName)

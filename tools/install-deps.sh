@@ -6,7 +6,7 @@ set -eu
 
 packages="cmake ninja-build g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
-  wine64 fonts-wine fonts-ipafont-gothic xvfb x11-utils imagemagick locales"
+  wine64 fonts-wine fonts-ipafont-gothic fonts-liberation xvfb x11-utils imagemagick locales"
 
 sudo=
 [ "$(id -u)" -eq 0 ] || sudo=sudo

@@ -13,7 +13,7 @@ done
 echo "Built build/win32/bin/Korvale.exe (32-bit release) and build/win64/bin/Korvale.exe"
 
 if [ -z "${DISPLAY:-}" ]; then
-  tools/with-wine.sh tools/screenshot.sh build/win64/bin/Korvale.exe Form1 "$PWD/build/korvale.png" 2
+  tools/with-wine.sh tools/screenshot.sh build/win64/bin/Korvale.exe Form1 "$PWD/build/korvale.png"
   exit 0
 fi
 # On a desktop: a Wine prefix of Korvale's own, so the user's ~/.wine stays as it is.

@@ -1,13 +1,15 @@
 #!/bin/sh
 # Starts a Windows program under Wine on the current X display, waits for a window with the given
-# title, saves a picture of that window and ends the program:
-#   tools/screenshot.sh <program.exe> <window title> <picture.png> [seconds to wait first]
+# title, optionally runs a command (to open another window, say), saves a picture and ends the
+# program:
+#   tools/screenshot.sh <program.exe> <window title> <picture.png> [command...]
+# Without a command the picture is of that window; with one, of the whole screen.
 # Meant to run inside tools/with-wine.sh, which provides the display and the Wine prefix.
 set -eu
 exe=$1
 title=$2
 picture=$3
-settle=${4:-1}
+shift 3
 
 "$WINE" "$exe" >/dev/null 2>&1 &
 pid=$!
@@ -21,8 +23,14 @@ until xwininfo -root -tree 2>/dev/null | grep -q "\"$title\""; do
   fi
   sleep 0.1
 done
-sleep "$settle"
-import -window "$title" "$picture"
+sleep 1
+if [ $# -gt 0 ]; then
+  "$@"
+  sleep 1
+  import -window root "$picture"
+else
+  import -window "$title" "$picture"
+fi
 kill "$pid" 2>/dev/null || true
 wait "$pid" 2>/dev/null || true
 echo "screenshot saved to $picture"

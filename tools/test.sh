@@ -3,7 +3,8 @@
 #   native       unit tests of the portable code, then again under AddressSanitizer and UBSan
 #   win32        static checks of the 32-bit release Korvale.exe
 #   win64        static checks, Windows tests and end-to-end tests of the 64-bit build under Wine
-# Installs what it needs first. Leaves a screenshot of the main window in build/win64/.
+# Installs what it needs first. Leaves screenshots of the main window and of the information
+# window in build/win64/.
 set -eu
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
@@ -18,4 +19,6 @@ ctest --preset native-asan
 ctest --preset win32
 HOME=$PWD/build/win64/home/null-alsa tools/with-wine.sh sh -c '
   ctest --preset win64 &&
-  tools/screenshot.sh build/win64/bin/Korvale.exe Form1 build/win64/screenshot.png 2'
+  tools/screenshot.sh build/win64/bin/Korvale.exe Form1 build/win64/main-window.png &&
+  tools/screenshot.sh build/win64/bin/Korvale.exe Form1 build/win64/info-window.png \
+    "$WINE" build/win64/bin/KorvalePilot.exe open-info'

@@ -77,7 +77,8 @@ RECT TabRect(HANDLE Process, HWND TabControl, int Index)
 
 RunningProgram::RunningProgram(const std::wstring& FileName, const wchar_t* WindowClass)
 {
-    std::wstring commandLine = L"\"" + ProgramFolder() + FileName + L"\"";
+    const bool fullPath = FileName.find(L'\\') != std::wstring::npos;
+    std::wstring commandLine = L"\"" + (fullPath ? FileName : ProgramFolder() + FileName) + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,

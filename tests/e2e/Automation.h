@@ -10,8 +10,9 @@
 /// A program started from this test program's folder, ended when the object goes away.
 class RunningProgram {
 public:
-    /// Starts FileName and waits (up to 30 s) for its visible top-level window of class
-    /// WindowClass; throws std::runtime_error when it does not come.
+    /// Starts FileName (beside this test program, or a full path) and waits (up to 30 s) for its
+    /// visible top-level window of class WindowClass; throws std::runtime_error when it does not
+    /// come.
     RunningProgram(const std::wstring& FileName, const wchar_t* WindowClass);
     ~RunningProgram();
     RunningProgram(const RunningProgram&) = delete;

@@ -51,6 +51,11 @@ for dll in $dlls; do
   if echo "$lower" | grep -Eq "$allowed"; then pass "imports $dll"; else fail "imports $dll"; fi
 done
 [ -n "$dlls" ] || fail "no import table found"
+# Named on their own: these three are loaded at run time from the system folder only.
+for dll in winmm version psapi; do
+  echo "$dlls" | tr 'A-Z' 'a-z' | grep -qx "$dll.dll" && fail "imports $dll.dll by name" \
+    || pass "does not import $dll.dll"
+done
 
 if [ $bits = 32 ]; then
   # Functions that appeared with Vista or later: the program must still start on Windows XP.

@@ -146,3 +146,47 @@ int FakeOs::CompareNoCase(const char* First, const char* Second)
     const TestCodePage1252 codePage;
     return codePage.ToLower(First).compare(codePage.ToLower(Second));
 }
+
+bool FakeStatus::QueryMemoryStatusEx(MEMORYSTATUSEX& Status)
+{
+    if (!MemoryEx || Status.dwLength != sizeof(MEMORYSTATUSEX))
+        return false;
+    Status = *MemoryEx;
+    Status.dwLength = sizeof Status;
+    return true;
+}
+
+void FakeStatus::QueryMemoryStatus(MEMORYSTATUS& Status)
+{
+    Status = Memory;
+    Status.dwLength = sizeof Status;
+}
+
+bool FakeStatus::QueryProcessMemory(PROCESS_MEMORY_COUNTERS& Counters)
+{
+    if (!Process || Counters.cb != sizeof(PROCESS_MEMORY_COUNTERS))
+        return false;
+    Counters = *Process;
+    return true;
+}
+
+DWORD FakeStatus::QueryTimeZone(TIME_ZONE_INFORMATION& Zone)
+{
+    Zone = this->Zone;
+    return ZoneId;
+}
+
+bool FakeStatus::QueryProcessTimes(FILETIME& Creation, FILETIME& Exit, FILETIME& Kernel,
+                                   FILETIME& User)
+{
+    Creation = this->Creation;
+    Exit = FILETIME{};
+    Kernel = this->Kernel;
+    User = this->User;
+    return true;
+}
+
+void FakeStatus::QueryLocalTime(SYSTEMTIME& Now)
+{
+    Now = this->Now;
+}

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "info/InfoPlatform.h"
+#include "info/Status.h"
 
 /// The ANSI code page 932 (Japanese), as far as the path and title rules ask: lead bytes
 /// 0x81-0x9F and 0xE0-0xFC, and lower case for the ASCII letters only.
@@ -75,4 +76,24 @@ public:
 
 private:
     int m_queries = 0;
+};
+
+/// A system's memory, process and clock, as the status report asks for them.
+class FakeStatus : public IStatusQueries {
+public:
+    std::optional<MEMORYSTATUSEX> MemoryEx; // none: a system without GlobalMemoryStatusEx
+    MEMORYSTATUS Memory{};
+    std::optional<PROCESS_MEMORY_COUNTERS> Process; // none: PSAPI cannot be had
+    TIME_ZONE_INFORMATION Zone{};
+    DWORD ZoneId = TIME_ZONE_ID_UNKNOWN;
+    FILETIME Creation{}, Kernel{}, User{};
+    SYSTEMTIME Now{};
+
+    bool QueryMemoryStatusEx(MEMORYSTATUSEX& Status) override;
+    void QueryMemoryStatus(MEMORYSTATUS& Status) override;
+    bool QueryProcessMemory(PROCESS_MEMORY_COUNTERS& Counters) override;
+    DWORD QueryTimeZone(TIME_ZONE_INFORMATION& Zone) override;
+    bool QueryProcessTimes(FILETIME& Creation, FILETIME& Exit, FILETIME& Kernel,
+                           FILETIME& User) override;
+    void QueryLocalTime(SYSTEMTIME& Now) override;
 };

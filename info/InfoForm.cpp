@@ -1,0 +1,507 @@
+#include "info/InfoForm.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+#include "info/Info.h"
+#include "info/InfoActions.h"
+#include "info/SystemPlatform.h"
+#include "platform/Controls.h"
+#include "platform/Format.h"
+#include "platform/WinText.h"
+
+namespace {
+
+const wchar_t kFormClass[] = L"TInfoForm";
+const wchar_t kPanelClass[] = L"TInfoPanel";
+const wchar_t kImageClass[] = L"STATIC";
+const wchar_t kLabelClass[] = L"TLabel";
+const wchar_t kLinkLabelClass[] = L"TLinkLabel";
+const char kFormName[] = "InfoForm";
+
+// The author's addresses, shown as the links' captions.
+const char kWebAddress[] = "https://korvale.example/";
+const char kMailAddress[] = "fernwick@korvale.example";
+// Label1's hint: a web search for the author's handle.
+const char kSearchAddress[] = "https://duckduckgo.com/?q=Fernwick";
+
+// Pixels, unscaled: the panel's place in the window, its border, and the space the controls keep
+// from the panel's right and bottom edges (as they do from its left and top ones).
+constexpr POINT kPanelPosition = {8, 8};
+constexpr int kPanelBorder = 10;
+constexpr int kContentMargin = 8;
+constexpr POINT kAppIconPosition = {8, 8};
+constexpr int kIconSize = 32;
+constexpr UINT kStatusInterval = 500;
+constexpr DWORD kFormStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kNavy = RGB(0, 0, 128);
+constexpr COLORREF kMaroon = RGB(128, 0, 0);
+constexpr COLORREF kTeal = RGB(0, 128, 128);
+constexpr COLORREF kGreen = RGB(0, 128, 0);
+
+// How a label looks: its font, its text colour and whether it is a link (hand cursor).
+enum class TLook {
+    WindowText,   // the window font
+    Description,  // Tahoma 12, Shift-JIS
+    ExeName,      // Arial 27, hand cursor
+    WebLink,      // navy, underlined
+    FolderLink,   // maroon, underlined
+    SystemHeading, // teal, bold
+    SystemLine,   // teal
+    ProcessHeading, // green, bold
+    ProcessLine,  // green
+};
+
+struct TLabel {
+    HWND TInfoForm::*Field;
+    POINT Position; // within the panel's border
+    const char* Text; // the fixed caption; labels filled at creation start empty
+    TLook Look;
+    bool Visible;
+};
+
+// In declaration order: a later label lies over an earlier one.
+const TLabel kLabels[] = {
+    {&TInfoForm::LblExeName, {56, 16}, "", TLook::ExeName, true},
+    {&TInfoForm::lblComment, {56, 64}, "", TLook::WindowText, true},
+    {&TInfoForm::LblOsVersion, {16, 184}, "", TLook::SystemLine, true},
+    {&TInfoForm::LblPhys, {16, 200}, "", TLook::SystemLine, true},
+    {&TInfoForm::LblExeVersion, {56, 48}, "", TLook::WindowText, true},
+    {&TInfoForm::lblURL, {56, 88}, kWebAddress, TLook::WebLink, true},
+    {&TInfoForm::lblMail, {56, 104}, kMailAddress, TLook::WebLink, true},
+    {&TInfoForm::LblLaunchOnStartup, {104, 216}, "Create Shortcut into \"Startup\"",
+     TLook::FolderLink, false},
+    {&TInfoForm::LblOpenStartup, {288, 216}, "(Open)", TLook::FolderLink, false},
+    {&TInfoForm::LblLaunchOnDesktop, {56, 144}, "Create Shortcut on \"Desktop\"", TLook::FolderLink,
+     true},
+    {&TInfoForm::LblOpenFolderIn, {56, 128}, "Open Folder This Program Installed",
+     TLook::FolderLink, true},
+    {&TInfoForm::LblLaunchOnSendTo, {104, 232}, "Create Shortcut into \"SendTo\"",
+     TLook::FolderLink, false},
+    {&TInfoForm::LblOpenSendTo, {288, 232}, "(Open)", TLook::FolderLink, false},
+    {&TInfoForm::Label1, {224, 88}, "(Fernwick)", TLook::WebLink, true},
+    {&TInfoForm::LblFileDescription, {56, 6}, "", TLook::Description, true},
+    {&TInfoForm::Label2, {8, 168}, "System Information", TLook::SystemHeading, true},
+    {&TInfoForm::Label3, {8, 248}, "Process Information", TLook::ProcessHeading, true},
+    {&TInfoForm::LblPageFile, {16, 216}, "", TLook::SystemLine, true},
+    {&TInfoForm::LblVirtual, {16, 232}, "", TLook::SystemLine, true},
+    {&TInfoForm::LblWorkingSetSize, {16, 264}, "", TLook::ProcessLine, true},
+    {&TInfoForm::LblPageFaultCount, {16, 280}, "", TLook::ProcessLine, true},
+    {&TInfoForm::LblPagefileUsage, {16, 296}, "", TLook::ProcessLine, true},
+    {&TInfoForm::LblPagedPoolUsage, {16, 312}, "", TLook::ProcessLine, true},
+    {&TInfoForm::LblNonPagedPoolUsage, {16, 328}, "", TLook::ProcessLine, true},
+    {&TInfoForm::LblProcessTime, {16, 344}, "", TLook::ProcessLine, true},
+};
+
+// The labels of the nine status lines, in the order of the lines.
+HWND TInfoForm::*const kStatusLabels[] = {
+    &TInfoForm::LblPhys,           &TInfoForm::LblPageFile,      &TInfoForm::LblVirtual,
+    &TInfoForm::LblWorkingSetSize, &TInfoForm::LblPageFaultCount, &TInfoForm::LblPagefileUsage,
+    &TInfoForm::LblPagedPoolUsage, &TInfoForm::LblNonPagedPoolUsage, &TInfoForm::LblProcessTime,
+};
+
+bool IsLink(TLook Look)
+{
+    return Look == TLook::ExeName || Look == TLook::WebLink || Look == TLook::FolderLink;
+}
+
+COLORREF TextColour(TLook Look)
+{
+    switch (Look) {
+    case TLook::WebLink:
+        return kNavy;
+    case TLook::FolderLink:
+        return kMaroon;
+    case TLook::SystemHeading:
+    case TLook::SystemLine:
+        return kTeal;
+    case TLook::ProcessHeading:
+    case TLook::ProcessLine:
+        return kGreen;
+    default:
+        return GetSysColor(COLOR_WINDOWTEXT);
+    }
+}
+
+UniqueFont MakeFont(const wchar_t* Face, int Height, int Weight, bool Underline, BYTE Charset)
+{
+    LOGFONTW font{};
+    font.lfHeight = -Height;
+    font.lfWeight = Weight;
+    font.lfUnderline = Underline;
+    font.lfCharSet = Charset;
+    lstrcpynW(font.lfFaceName, Face, LF_FACESIZE);
+    UniqueFont handle(CreateFontIndirectW(&font));
+    if (!handle)
+        throw std::runtime_error("A font of the information window could not be created.");
+    return handle;
+}
+
+void SetText(HWND Control, const std::string& Text)
+{
+    SetWindowTextW(Control, AnsiToWide(Text).c_str());
+}
+
+std::wstring TextOf(HWND Control)
+{
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(Control)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(Control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+// The size of a label that fits its text: its width, and the height of its font's lines.
+SIZE TextSize(HWND Label)
+{
+    const HDC context = GetDC(Label);
+    const HGDIOBJ previous =
+        SelectObject(context, reinterpret_cast<HFONT>(SendMessageW(Label, WM_GETFONT, 0, 0)));
+    const std::wstring text = TextOf(Label);
+    SIZE size{};
+    GetTextExtentPoint32W(context, text.c_str(), static_cast<int>(text.size()), &size);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(context, &metrics);
+    size.cy = metrics.tmHeight;
+    SelectObject(context, previous);
+    ReleaseDC(Label, context);
+    return size;
+}
+
+// The shell as the window's links use it: unit Info's shell routines.
+class SystemInfoShell final : public IInfoShell {
+public:
+    void ShellOpen(const std::string& FileName, const std::string& Params) override
+    {
+        ::ShellOpen(FileName, Params);
+    }
+    bool ShowFileProperties(const std::string& FileName) override
+    {
+        return ::ShowFileProperties(FileName);
+    }
+    void GetFolder(TInfoFolder Folder, std::string& Path) override
+    {
+        switch (Folder) {
+        case TInfoFolder::Startup:
+            GetStartupFolder(Path);
+            break;
+        case TInfoFolder::Desktop:
+            GetDesktopFolder(Path);
+            break;
+        case TInfoFolder::SendTo:
+            GetSendToFolder(Path);
+            break;
+        default:
+            Path.clear();
+            break;
+        }
+    }
+    void CreateShortcut(const std::string& Target, const std::string& Folder,
+                        const std::string& LinkName) override
+    {
+        ::CreateShortcut(Target, Folder, LinkName);
+    }
+};
+
+void RegisterFormClass()
+{
+    TWindowClass form{kFormClass, TInfoForm::WindowProc};
+    form.Icon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
+    // No background brush: FormPaint paints the whole client area.
+    RegisterWindowClass(form);
+}
+
+} // namespace
+
+TInfoForm::TInfoForm(HWND Owner) : m_owner(Owner)
+{
+    RegisterFormClass();
+    RegisterContainerClass(kPanelClass, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    RegisterLabelClass(kLabelClass, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    RegisterLabelClass(kLinkLabelClass, reinterpret_cast<LPCWSTR>(IDC_HAND));
+    CreateWindowExW(0, kFormClass, L"InfoForm", kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT, 100,
+                    100, Owner, nullptr, GetModuleHandleW(nullptr), this);
+    if (!m_hwnd)
+        throw std::runtime_error("The information window could not be created.");
+}
+
+TInfoForm::~TInfoForm()
+{
+    if (m_hwnd)
+        DestroyWindow(m_hwnd);
+}
+
+LRESULT TInfoForm::HandleMessage(UINT Message, WPARAM WParam, LPARAM LParam)
+{
+    switch (Message) {
+    case WM_CREATE:
+        FormCreate();
+        return 0;
+    case WM_COMMAND:
+        if (HIWORD(WParam) == STN_CLICKED && LParam)
+            LabelClick(reinterpret_cast<HWND>(LParam));
+        return 0;
+    case WM_CTLCOLORSTATIC:
+        return LabelColors(reinterpret_cast<HDC>(WParam), reinterpret_cast<HWND>(LParam));
+    case WM_TIMER:
+        if (WParam == Timer1)
+            Timer1Timer();
+        return 0;
+    case WM_ERASEBKGND:
+        return 1; // FormPaint covers the whole client area
+    case WM_PAINT:
+        FormPaint();
+        return 0;
+    case WM_CLOSE:
+        m_closed = true; // ends the modal loop, which destroys the window
+        return 0;
+    default:
+        return DefWindowProcW(m_hwnd, Message, WParam, LParam);
+    }
+}
+
+void TInfoForm::FormCreate()
+{
+    CreateControls();
+    const std::string exePath = ExePath();
+
+    SetVersionCaption(m_hwnd, kFormName);
+    std::string description;
+    GetVersionInfoValue(kVerFileDescription, exePath, description);
+    SetText(LblFileDescription, description);
+    SetText(LblExeName, ExeFileName());
+    SendMessageW(AppIcon, STM_SETICON,
+                 reinterpret_cast<WPARAM>(LoadImageW(GetModuleHandleW(nullptr), L"MAINICON",
+                                                     IMAGE_ICON, kIconSize, kIconSize, LR_SHARED)),
+                 0);
+    UpdateStatus();
+    std::string system;
+    GetOSDescription(system);
+    SetText(LblOsVersion, WithoutFirstMicrosoft(system));
+    std::string fileVersion;
+    GetVersionInfoValue(kVerFileVersion, exePath, fileVersion);
+    SetText(LblExeVersion, Format("Ver.%s", fileVersion.c_str()));
+    SetText(lblComment, Format("Built with GCC %d.%d (mingw-w64) by Fernwick, 2026", __GNUC__,
+                               __GNUC_MINOR__));
+    AutoSize();
+    CenterOnWorkArea(m_hwnd);
+    SetTimer(m_hwnd, Timer1, kStatusInterval, nullptr);
+}
+
+void TInfoForm::CreateControls()
+{
+    m_fonts.Window = MakeFont(L"Arial", 13, FW_NORMAL, false, ANSI_CHARSET);
+    m_fonts.Link = MakeFont(L"Arial", 13, FW_NORMAL, true, ANSI_CHARSET);
+    m_fonts.Heading = MakeFont(L"Arial", 13, FW_BOLD, false, ANSI_CHARSET);
+    m_fonts.ExeName = MakeFont(L"Arial", 27, FW_NORMAL, false, ANSI_CHARSET);
+    m_fonts.Description = MakeFont(L"Tahoma", 12, FW_NORMAL, false, SHIFTJIS_CHARSET);
+
+    PnlBack = CreateChild(kPanelClass, L"", WS_VISIBLE | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT,
+                          m_hwnd, kPanelPosition.x, kPanelPosition.y, 0, 0);
+    AppIcon = CreateChild(kImageClass, L"", WS_VISIBLE | SS_ICON | SS_REALSIZECONTROL, 0, PnlBack,
+                          kPanelBorder + kAppIconPosition.x, kPanelBorder + kAppIconPosition.y,
+                          kIconSize, kIconSize);
+    for (const TLabel& label : kLabels) {
+        const DWORD style = (label.Visible ? WS_VISIBLE : 0) | WS_CLIPSIBLINGS |
+                            (IsLink(label.Look) ? SS_NOTIFY : 0);
+        const HWND control = CreateChild(IsLink(label.Look) ? kLinkLabelClass : kLabelClass,
+                                         AnsiToWide(label.Text).c_str(), style, 0, PnlBack,
+                                         kPanelBorder + label.Position.x,
+                                         kPanelBorder + label.Position.y, 0, 0);
+        // A new window goes below its siblings; a later label lies over an earlier one.
+        SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        const UniqueFont* font = &m_fonts.Window;
+        switch (label.Look) {
+        case TLook::Description: font = &m_fonts.Description; break;
+        case TLook::ExeName: font = &m_fonts.ExeName; break;
+        case TLook::WebLink:
+        case TLook::FolderLink: font = &m_fonts.Link; break;
+        case TLook::SystemHeading:
+        case TLook::ProcessHeading: font = &m_fonts.Heading; break;
+        default: break;
+        }
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font->get()), FALSE);
+        this->*label.Field = control;
+    }
+}
+
+// Every label fits its text; the panel fits the visible controls, with its border; the window
+// fits the panel.
+void TInfoForm::AutoSize()
+{
+    LONG right = kAppIconPosition.x + kIconSize;
+    LONG bottom = kAppIconPosition.y + kIconSize;
+    for (const TLabel& label : kLabels) {
+        const HWND control = this->*label.Field;
+        const SIZE size = TextSize(control);
+        SetWindowPos(control, nullptr, 0, 0, size.cx, size.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        if (label.Visible) {
+            right = std::max(right, label.Position.x + size.cx);
+            bottom = std::max(bottom, label.Position.y + size.cy);
+        }
+    }
+    const int panelWidth = kPanelBorder + right + kContentMargin + kPanelBorder;
+    const int panelHeight = kPanelBorder + bottom + kContentMargin + kPanelBorder;
+    SetWindowPos(PnlBack, nullptr, 0, 0, panelWidth, panelHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+    RECT frame = {0, 0, kPanelPosition.x + panelWidth + kPanelPosition.x,
+                  kPanelPosition.y + panelHeight + kPanelPosition.y};
+    AdjustWindowRectEx(&frame, kFormStyle, FALSE, 0);
+    SetWindowPos(m_hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT TInfoForm::LabelColors(HDC Context, HWND Label)
+{
+    COLORREF colour = GetSysColor(COLOR_WINDOWTEXT);
+    for (const TLabel& label : kLabels)
+        if (this->*label.Field == Label)
+            colour = TextColour(label.Look);
+    SetTextColor(Context, colour);
+    // Every label lies on the white panel, in the window's colour.
+    SetBkColor(Context, kWhite);
+    return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+}
+
+void TInfoForm::FormPaint()
+{
+    // The client area outside the panel: a black frame around it.
+    PAINTSTRUCT paint;
+    const HDC context = BeginPaint(m_hwnd, &paint);
+    RECT client;
+    GetClientRect(m_hwnd, &client);
+    const HGDIOBJ previousBrush = SelectObject(context, GetStockObject(BLACK_BRUSH));
+    const HGDIOBJ previousPen = SelectObject(context, GetStockObject(BLACK_PEN));
+    Rectangle(context, client.left, client.top, client.right, client.bottom);
+    SelectObject(context, previousPen);
+    SelectObject(context, previousBrush);
+    EndPaint(m_hwnd, &paint);
+}
+
+void TInfoForm::FormKeyDown(WORD)
+{
+    m_closed = true;
+}
+
+void TInfoForm::LabelClick(HWND Sender)
+{
+    if (Sender == lblURL)
+        lblURLClick(Sender);
+    else if (Sender == Label1)
+        Label1Click(Sender);
+    else if (Sender == lblMail)
+        lblMailClick(Sender);
+    else if (Sender == LblExeName)
+        LblExeNameClick(Sender);
+    else if (Sender == LblLaunchOnStartup || Sender == LblLaunchOnDesktop ||
+             Sender == LblLaunchOnSendTo)
+        LblLaunchOnStartupClick(Sender);
+    else if (Sender == LblOpenStartup || Sender == LblOpenFolderIn || Sender == LblOpenSendTo)
+        LblOpenStartupClick(Sender);
+}
+
+void TInfoForm::lblURLClick(HWND Sender)
+{
+    ShellOpen(WideToAnsi(TextOf(Sender)), "");
+}
+
+void TInfoForm::Label1Click(HWND)
+{
+    ShellOpen(kSearchAddress, "");
+}
+
+void TInfoForm::lblMailClick(HWND)
+{
+    ShellOpen(MailForm(WideToAnsi(TextOf(lblMail)), ExeFileName()), "");
+}
+
+void TInfoForm::LblExeNameClick(HWND)
+{
+    ShowFileProperties(ExePath());
+}
+
+void TInfoForm::LblLaunchOnStartupClick(HWND Sender)
+{
+    SystemInfoShell shell;
+    CreateShortcutIn(FolderOfSender(Sender, {{LblLaunchOnStartup, TInfoFolder::Startup},
+                                             {LblLaunchOnDesktop, TInfoFolder::Desktop},
+                                             {LblLaunchOnSendTo, TInfoFolder::SendTo}}),
+                     ExePath(), shell, SystemCodePage());
+}
+
+void TInfoForm::LblOpenStartupClick(HWND Sender)
+{
+    SystemInfoShell shell;
+    OpenFolder(FolderOfSender(Sender, {{LblOpenStartup, TInfoFolder::Startup},
+                                       {LblOpenFolderIn, TInfoFolder::ProgramFolder},
+                                       {LblOpenSendTo, TInfoFolder::SendTo}}),
+               ExePath(), shell, SystemCodePage());
+}
+
+void TInfoForm::UpdateStatus()
+{
+    ComputeStatusLines(SystemStatusQueries(), UserNumberSeparators(),
+                       [this](int Line, const std::string& Text) {
+                           SetText(this->*kStatusLabels[Line], Text);
+                       });
+}
+
+void TInfoForm::Timer1Timer()
+{
+    // Off for the length of a refresh; an error leaves it off, and the labels as they were.
+    KillTimer(m_hwnd, Timer1);
+    UpdateStatus();
+    SetTimer(m_hwnd, Timer1, kStatusInterval, nullptr);
+}
+
+bool TInfoForm::IsOwnKey(const MSG& Message) const
+{
+    return (Message.message == WM_KEYDOWN || Message.message == WM_SYSKEYDOWN) &&
+           (Message.hwnd == m_hwnd || IsChild(m_hwnd, Message.hwnd));
+}
+
+void TInfoForm::ShowModal()
+{
+    // The owner takes no input while the window is open, and gets it back on every path out.
+    struct TOwnerDisabled {
+        HWND Owner;
+        explicit TOwnerDisabled(HWND Window) : Owner(Window)
+        {
+            if (Owner)
+                EnableWindow(Owner, FALSE);
+        }
+        ~TOwnerDisabled()
+        {
+            if (Owner)
+                EnableWindow(Owner, TRUE);
+        }
+    } ownerDisabled(m_owner);
+
+    // Owned by the main window, the information window has no taskbar button of its own, and
+    // nothing needs hiding for it.
+    ShowWindow(m_hwnd, SW_SHOW);
+    MSG message;
+    while (!m_closed && m_hwnd) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            if (got == 0)
+                PostQuitMessage(static_cast<int>(message.wParam)); // for the main loop to see
+            break;
+        }
+        // Key preview: any key, a lone Shift or Alt included, closes the window; the key still
+        // goes on to where it was headed.
+        if (IsOwnKey(message))
+            FormKeyDown(static_cast<WORD>(message.wParam));
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+void ShowInfoForm()
+{
+    TInfoForm form(MainWindowHandle());
+    form.ShowModal();
+}

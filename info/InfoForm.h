@@ -1,0 +1,82 @@
+// The information window TInfoForm of unit Info: the program's icon, name, description and
+// version, the running Windows, nine live status lines and a few links. Shown modally by the main
+// window's Version button; any key closes it.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/BaseWindow.h"
+#include "platform/WinHandles.h"
+
+class TInfoForm : public BaseWindow<TInfoForm> {
+public:
+    /// Creates the window, owned by Owner, and fills it (FormCreate); it is not shown yet.
+    explicit TInfoForm(HWND Owner);
+    ~TInfoForm();
+
+    /// Shows the window and runs its modal loop: the owner takes no input until the window is
+    /// closed by a key or the close box.
+    void ShowModal();
+
+    LRESULT HandleMessage(UINT Message, WPARAM WParam, LPARAM LParam);
+
+    // The controls, in declaration order; every label is a real child window carrying its text.
+    HWND PnlBack = nullptr;
+    HWND AppIcon = nullptr;
+    HWND LblExeName = nullptr;
+    HWND lblComment = nullptr;
+    HWND LblOsVersion = nullptr;
+    HWND LblPhys = nullptr;
+    HWND LblExeVersion = nullptr;
+    HWND lblURL = nullptr;
+    HWND lblMail = nullptr;
+    HWND LblLaunchOnStartup = nullptr;
+    HWND LblOpenStartup = nullptr;
+    HWND LblLaunchOnDesktop = nullptr;
+    HWND LblOpenFolderIn = nullptr;
+    HWND LblLaunchOnSendTo = nullptr;
+    HWND LblOpenSendTo = nullptr;
+    HWND Label1 = nullptr;
+    HWND LblFileDescription = nullptr;
+    HWND Label2 = nullptr;
+    HWND Label3 = nullptr;
+    HWND LblPageFile = nullptr;
+    HWND LblVirtual = nullptr;
+    HWND LblWorkingSetSize = nullptr;
+    HWND LblPageFaultCount = nullptr;
+    HWND LblPagefileUsage = nullptr;
+    HWND LblPagedPoolUsage = nullptr;
+    HWND LblNonPagedPoolUsage = nullptr;
+    static constexpr UINT_PTR Timer1 = 1;
+    HWND LblProcessTime = nullptr;
+
+    void FormCreate();
+    void lblURLClick(HWND Sender);
+    void lblMailClick(HWND Sender);
+    void FormKeyDown(WORD Key);
+    void FormPaint();
+    void LblExeNameClick(HWND Sender);
+    void LblLaunchOnStartupClick(HWND Sender);
+    void LblOpenStartupClick(HWND Sender);
+    void Label1Click(HWND Sender);
+    void UpdateStatus();
+    void Timer1Timer();
+
+private:
+    struct TFonts {
+        UniqueFont Window, Link, Heading, ExeName, Description;
+    };
+
+    void CreateControls();
+    void AutoSize();
+    void LabelClick(HWND Sender);
+    LRESULT LabelColors(HDC Context, HWND Label);
+    bool IsOwnKey(const MSG& Message) const;
+
+    HWND m_owner;
+    TFonts m_fonts;
+    bool m_closed = false; // the modal loop's end: a key or the close box
+};
+
+/// Shows a fresh information window modally and destroys it when it closes.
+void ShowInfoForm();

@@ -1,0 +1,81 @@
+// Drives a Korvale.exe that is already running, for the scripts that watch it from outside:
+//   KorvalePilot open-info       presses Version and waits until the information window is up
+//   KorvalePilot soak <cycles>   opens and closes the information window <cycles> times, pressing
+//                                both report buttons once per cycle and then emptying both text
+//                                boxes (so only what leaks can grow); soak-info and soak-reports
+//                                do one half of that
+// Exits 0 when done, 1 when Korvale's windows do not behave.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "e2e/Automation.h"
+
+namespace {
+
+struct Korvale {
+    HWND Form = FindWindowW(L"TForm1", L"Form1");
+    HWND PageControl = FindChild(Form, WC_TABCONTROLW);
+    HWND Version = FindChild(Form, L"Button", L"Version");
+    HWND FirstPage = FindChild(PageControl, L"TTabSheet", L"Querying Devices");
+    HWND SecondPage = FindChild(PageControl, L"TTabSheet", L"TabSheet2");
+    HWND Caps = FindChild(FindChild(FirstPage, L"TPanel"), L"Button", L"mixerGetDevCaps");
+    HWND Volume = FindChild(FindChild(SecondPage, L"TPanel"), L"Button", nullptr);
+    HWND Memo1 = FindChild(FirstPage, L"Edit");
+    HWND Memo2 = FindChild(SecondPage, L"Edit");
+};
+
+HWND InfoWindow()
+{
+    return FindWindowW(L"TInfoForm", nullptr);
+}
+
+bool OpenInfo(const Korvale& Program)
+{
+    PostMessageW(Program.Version, BM_CLICK, 0, 0);
+    return WaitUntil([] { return InfoWindow() && IsWindowVisible(InfoWindow()); }, 10000);
+}
+
+bool CloseInfo()
+{
+    PostMessageW(InfoWindow(), WM_CLOSE, 0, 0);
+    return WaitUntil([] { return InfoWindow() == nullptr; }, 10000);
+}
+
+} // namespace
+
+int main(int Argc, char** Argv)
+{
+    const std::string command = Argc > 1 ? Argv[1] : "";
+    const Korvale program;
+    if (!program.Form || !program.Version || !program.Caps || !program.Volume || !program.Memo1 ||
+        !program.Memo2) {
+        std::fprintf(stderr, "KorvalePilot: Korvale's main window was not found\n");
+        return 1;
+    }
+    if (command == "open-info")
+        return OpenInfo(program) ? 0 : 1;
+    const bool info = command == "soak" || command == "soak-info";
+    const bool reports = command == "soak" || command == "soak-reports";
+    if ((info || reports) && Argc > 2) {
+        const int cycles = std::atoi(Argv[2]);
+        for (int cycle = 0; cycle < cycles; ++cycle) {
+            if (info && (!OpenInfo(program) || !CloseInfo())) {
+                std::fprintf(stderr, "KorvalePilot: cycle %d failed\n", cycle);
+                return 1;
+            }
+            if (reports) {
+                SendMessageW(program.Caps, BM_CLICK, 0, 0);
+                SendMessageW(program.Volume, BM_CLICK, 0, 0);
+                SendMessageW(program.Memo1, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+                SendMessageW(program.Memo2, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+            }
+        }
+        return 0;
+    }
+    std::fprintf(stderr, "usage: KorvalePilot open-info | soak | soak-info | soak-reports <cycles>\n");
+    return 2;
+}

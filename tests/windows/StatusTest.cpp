@@ -1,0 +1,41 @@
+// The status report against the real system: nine lines in their formats, with real amounts.
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "info/SystemPlatform.h"
+
+namespace {
+
+TEST(StatusOnWindows, NineLinesWithRealAmounts)
+{
+    std::vector<std::string> lines;
+    ComputeStatusLines(SystemStatusQueries(), UserNumberSeparators(),
+                       [&](int, const std::string& Text) { lines.push_back(Text); });
+    ASSERT_EQ(lines.size(), 9u);
+
+    const std::string kb = "([0-9]{1,3}(,[0-9]{3})*) KB";
+    const std::string seconds = "[0-9]+:[0-5][0-9]:[0-5][0-9]";
+    const std::regex patterns[] = {
+        std::regex("Free Physical Memory:" + kb + "; Total:" + kb),
+        std::regex("Free Paging File:" + kb + "; Total:" + kb),
+        std::regex("Free Virtual Memory:" + kb + "; Total:" + kb),
+        std::regex("Memory Usage:" + kb + "; Peak:" + kb),
+        std::regex("Page Fault:[0-9]{1,3}(,[0-9]{3})*"),
+        std::regex("Pagefile Usage:" + kb + "; Peak:" + kb),
+        std::regex("Paged Pool Usage:" + kb + "; Peak:" + kb),
+        std::regex("NonPaged Pool Usage:" + kb + "; Peak:" + kb),
+        std::regex("Kernel:" + seconds + "; User:" + seconds + "; Process:" + seconds),
+    };
+    for (size_t line = 0; line < lines.size(); ++line)
+        EXPECT_TRUE(std::regex_match(lines[line], patterns[line])) << lines[line];
+
+    // Totals, and this process's working set, are never zero on a real system.
+    for (size_t line : {0u, 2u, 3u})
+        EXPECT_EQ(lines[line].find(":0 KB"), std::string::npos) << lines[line];
+    EXPECT_EQ(lines[0].find("Total:0 KB"), std::string::npos);
+}
+
+} // namespace
