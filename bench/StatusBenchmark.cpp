@@ -33,16 +33,11 @@ double WallMilliseconds()
 
 } // namespace
 
-HWND MainWindowHandle()
-{
-    return nullptr;
-}
-
 int main(int Argc, char** Argv)
 {
     const int refreshes = Argc > 1 ? std::max(1, std::atoi(Argv[1])) : 2000;
     const TInfoUnit info;
-    TInfoForm form(nullptr); // hidden; FormCreate has made the first refresh
+    TInfoForm form(nullptr); // no owner, never shown; FormCreate has made the first refresh
     form.UpdateStatus();     // binds the process-status library
     const double cpuStart = CpuMilliseconds();
     const double wallStart = WallMilliseconds();

@@ -2,7 +2,6 @@
 #include <exception>
 #include <new>
 #include <stdexcept>
-#include <utility>
 #include <vector>
 
 #include "mixer/MMUtils.h"

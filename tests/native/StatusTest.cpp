@@ -79,6 +79,13 @@ FILETIME FileTimeOfMilliseconds(std::uint64_t Milliseconds, std::uint64_t ExtraT
     return {static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
 }
 
+// The FILETIME of a UTC moment given as a calendar time (whole milliseconds).
+FILETIME FileTimeOf(const SYSTEMTIME& Utc)
+{
+    const double days = DateTimeOf(Utc) - kFileTimeOrigin;
+    return FileTimeOfMilliseconds(static_cast<std::uint64_t>(days * 86400000.0 + 0.5));
+}
+
 TEST(DateTime, CountsDaysFrom18991230)
 {
     EXPECT_EQ(DateTimeOf(Time(1899, 12, 30)), 0.0);
@@ -92,6 +99,7 @@ TEST(DateTime, CountsDaysFrom18991230)
 
     EXPECT_EQ(DateTimeOf(FileTimeOfMilliseconds(0)), kFileTimeOrigin);
     EXPECT_EQ(DateTimeOf(FileTimeOfMilliseconds(86400000)), kFileTimeOrigin + 1);
+    EXPECT_EQ(DateTimeOf(FileTimeOf(Time(2026, 7, 1, 3))), DateTimeOf(Time(2026, 7, 1, 3)));
     // Below a millisecond is dropped, as FileTimeToSystemTime does.
     EXPECT_EQ(DateTimeOf(FileTimeOfMilliseconds(1, 9999)), DateTimeOf(FileTimeOfMilliseconds(1)));
 }
@@ -147,9 +155,7 @@ TEST(StatusLines, NineLinesInOrderFromTheSixtyFourBitMemoryQuery)
     process.QuotaPeakNonPagedPoolUsage = 1536;
     status.Process = process;
     status.Now = Time(2026, 12, 8, 9, 0, 0, 500);
-    status.Creation = FileTimeOfMilliseconds(
-        static_cast<std::uint64_t>(DateTimeOf(Time(2026, 12, 8, 9)) - kFileTimeOrigin) * 86400000 +
-        9 * 3600000);
+    status.Creation = FileTimeOf(Time(2026, 12, 8, 9));
     EXPECT_EQ(Lines(status), (std::vector<std::string>{
                                  "Free Physical Memory:1,024 KB; Total:16,777,216 KB",
                                  "Free Paging File:8,388,608 KB; Total:25,165,824 KB",
@@ -185,9 +191,7 @@ TEST(StatusLines, TheLegacyMemoryQueryAndAMissingProcessStatusLibrary)
 TEST(StatusLines, ProcessTimesUseTheBiasInForce)
 {
     const std::uint64_t hour = 3600000;
-    const FILETIME created = FileTimeOfMilliseconds(
-        static_cast<std::uint64_t>(DateTimeOf(Time(2026, 7, 1)) - kFileTimeOrigin) * 86400000 +
-        3 * hour); // 2026-07-01 03:00 UTC
+    const FILETIME created = FileTimeOf(Time(2026, 7, 1, 3));
     // Half a second past each mark: the date-time arithmetic is exact to about a microsecond, and
     // whole seconds are truncated.
     const struct {
