@@ -38,6 +38,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int CmdShow)
         return exitCode;
     } catch (const std::exception& error) {
         Form1 = nullptr;
+        // A main window that failed while being made has asked the loop to quit; the request
+        // would close the message box as soon as it opened.
+        MSG quit;
+        PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
         ShowErrorMessage(nullptr, error.what());
         return 1;
     }

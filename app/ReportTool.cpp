@@ -62,7 +62,10 @@ int RunReportTool(const std::vector<std::string>& Arguments,
     }
     if (request.Help) {
         Write(Out, kUsage);
-        return Flushed(Out) ? 0 : 1;
+        if (Flushed(Out))
+            return 0;
+        Write(Err, "KorvaleReport: the help could not be written\n");
+        return 1;
     }
     try {
         const std::unique_ptr<IMixer> mixer = OpenMixer();

@@ -4,6 +4,7 @@
 #include <imm.h>
 
 #include <algorithm>
+#include <exception>
 #include <iterator>
 #include <stdexcept>
 #include <vector>
@@ -63,21 +64,37 @@ void RegisterFormClass()
     RegisterWindowClass(form);
 }
 
-int CALLBACK CollectFace(const LOGFONTW* Font, const TEXTMETRICW*, DWORD, LPARAM Faces)
+struct TFaceCollection {
+    std::vector<std::wstring> Faces;
+    std::exception_ptr Error; // what stopped the enumeration, thrown again outside it
+};
+
+int CALLBACK CollectFace(const LOGFONTW* Font, const TEXTMETRICW*, DWORD, LPARAM Collection)
 {
-    reinterpret_cast<std::vector<std::wstring>*>(Faces)->push_back(Font->lfFaceName);
-    return 1;
+    auto* collection = reinterpret_cast<TFaceCollection*>(Collection);
+    try {
+        collection->Faces.push_back(Font->lfFaceName);
+        return 1;
+    } catch (...) {
+        // Never through the system's frames: stop the enumeration and pass it on afterwards.
+        collection->Error = std::current_exception();
+        return 0;
+    }
 }
 
 std::vector<std::wstring> ShiftJisFaces()
 {
-    std::vector<std::wstring> faces;
-    const HDC screen = GetDC(nullptr);
-    LOGFONTW query{};
-    query.lfCharSet = SHIFTJIS_CHARSET;
-    EnumFontFamiliesExW(screen, &query, CollectFace, reinterpret_cast<LPARAM>(&faces), 0);
-    ReleaseDC(nullptr, screen);
-    return faces;
+    TFaceCollection collection;
+    {
+        const ScopedWindowDC screen(nullptr);
+        LOGFONTW query{};
+        query.lfCharSet = SHIFTJIS_CHARSET;
+        EnumFontFamiliesExW(screen.get(), &query, CollectFace,
+                            reinterpret_cast<LPARAM>(&collection), 0);
+    }
+    if (collection.Error)
+        std::rethrow_exception(collection.Error);
+    return std::move(collection.Faces);
 }
 
 std::wstring MessageFontFace()
@@ -145,11 +162,8 @@ TForm1::TForm1()
 
     RECT frame = {0, 0, kFormClientSize.cx, kFormClientSize.cy};
     AdjustWindowRectEx(&frame, kFormStyle, FALSE, 0);
-    CreateWindowExW(0, kFormClass, L"Form1", kFormStyle, kFormPosition.x, kFormPosition.y,
-                    Width(frame), Height(frame), nullptr, nullptr, GetModuleHandleW(nullptr),
-                    this);
-    if (!m_hwnd)
-        throw std::runtime_error("The main window could not be created.");
+    Create(0, kFormClass, L"Form1", kFormStyle, kFormPosition.x, kFormPosition.y, Width(frame),
+           Height(frame), nullptr, "The main window could not be created.");
 }
 
 TForm1::~TForm1()
@@ -277,7 +291,7 @@ void TForm1::BtnmixerGetDevCapsClick(HWND)
 
 void TForm1::BtnVersionClick(HWND)
 {
-    ShowInfoForm();
+    ShowInfoForm(m_hwnd);
 }
 
 void TForm1::Button1Click(HWND)

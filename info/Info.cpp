@@ -6,7 +6,6 @@
 
 #include "info/ExePath.h"
 #include "info/SystemPlatform.h"
-#include "platform/WinText.h"
 
 TInfoUnit::TInfoUnit() : m_comInitialized(SUCCEEDED(CoInitialize(nullptr)))
 {
@@ -19,33 +18,34 @@ TInfoUnit::~TInfoUnit()
         CoUninitialize();
 }
 
-std::string ExePath()
+std::wstring ExePath()
 {
     // Paths may be longer than MAX_PATH: grow the buffer until the whole path fits.
-    std::vector<char> path(MAX_PATH);
+    std::vector<wchar_t> path(MAX_PATH);
     for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        const DWORD length =
+            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length == 0)
             return {};
         if (length < path.size())
-            return std::string(path.data(), length);
+            return std::wstring(path.data(), length);
         path.resize(path.size() * 2);
     }
 }
 
-std::string ExeFileName()
+std::wstring ExeFileName()
 {
-    return ExtractFileName(ExePath(), SystemCodePage());
+    return ExtractFileName(ExePath());
 }
 
-std::string ExeFolder()
+std::wstring ExeFolder()
 {
-    return ExtractFilePath(ExePath(), SystemCodePage());
+    return ExtractFilePath(ExePath());
 }
 
-std::string ExeBaseName()
+std::wstring ExeBaseName()
 {
-    return ExtractBaseName(ExePath(), SystemCodePage());
+    return ExtractBaseName(ExePath());
 }
 
 void GetVersionInfoValue(const std::string& Key, const std::string& FileName, std::string& Value)
@@ -53,16 +53,27 @@ void GetVersionInfoValue(const std::string& Key, const std::string& FileName, st
     GetVersionInfoValue(SystemVersionResources(), Key, FileName, Value);
 }
 
-std::string VersionCaptionOf(const std::string& ExePath, const std::string& FormName)
+void GetVersionInfoValue(const std::string& Key, const std::wstring& FileName, std::wstring& Value)
 {
-    std::string fileVersion;
-    GetVersionInfoValue(kVerFileVersion, ExePath, fileVersion);
-    return VersionCaption(ApplicationTitle(ExePath, SystemCodePage()), fileVersion, FormName);
+    GetVersionInfoValue(SystemVersionResources(), Key, FileName, Value);
 }
 
-void SetVersionCaption(HWND Form, const std::string& FormName)
+std::wstring VersionCaptionOf(const std::wstring& ExePath, const std::wstring& FormName)
 {
-    SetWindowTextW(Form, AnsiToWide(VersionCaptionOf(ExePath(), FormName)).c_str());
+    std::wstring fileVersion;
+    GetVersionInfoValue(kVerFileVersion, ExePath, fileVersion);
+    const auto toLower = [](const std::wstring& Text) {
+        std::wstring lower = Text;
+        if (!lower.empty())
+            CharLowerBuffW(lower.data(), static_cast<DWORD>(lower.size()));
+        return lower;
+    };
+    return VersionCaption(ApplicationTitle(ExePath, toLower), fileVersion, FormName);
+}
+
+void SetVersionCaption(HWND Form, const std::wstring& FormName)
+{
+    SetWindowTextW(Form, VersionCaptionOf(ExePath(), FormName).c_str());
 }
 
 void GetOSDescription(std::string& S)

@@ -27,41 +27,48 @@ private:
     bool m_comInitialized;
 };
 
-// The running executable's full path (the program's argument 0) and the names derived from it.
-std::string ExePath();
-std::string ExeFileName();
-std::string ExeFolder(); // with its trailing separator
-std::string ExeBaseName();
+// The running executable's full path and the names derived from it, in UTF-16: the program may
+// lie in a folder whose name the system's ANSI code page cannot write.
+std::wstring ExePath();
+std::wstring ExeFileName();
+std::wstring ExeFolder(); // with its trailing separator
+std::wstring ExeBaseName();
 
-/// The string value Key of FileName's version resource (see the portable overload).
+/// The string value Key of FileName's version resource, as 8-bit text in the system's ANSI code
+/// page (see the portable overload).
 void GetVersionInfoValue(const std::string& Key, const std::string& FileName, std::string& Value);
+/// The same in UTF-16, for display: the value in its own characters on every system.
+void GetVersionInfoValue(const std::string& Key, const std::wstring& FileName, std::wstring& Value);
 /// The information window's caption for the executable at ExePath: its title and file version.
-std::string VersionCaptionOf(const std::string& ExePath, const std::string& FormName);
+std::wstring VersionCaptionOf(const std::wstring& ExePath, const std::wstring& FormName);
 /// Gives Form the caption "<application title> Ver.<file version> - <FormName>".
-void SetVersionCaption(HWND Form, const std::string& FormName);
+void SetVersionCaption(HWND Form, const std::wstring& FormName);
 
 void GetOSDescription(std::string& S);
 void GetFullOSDescription(std::string& S);
 void GetShortOSDescription(std::string& S);
 
+// The shell routines take and give UTF-16 paths, and refuse (with std::runtime_error and a
+// message for the user) a path longer than the shell takes, rather than pass it on.
+
 /// Opens FileName (a document, folder or address) with the shell's default action. Nothing is
 /// reported: a click that cannot be served does nothing. An empty FileName does nothing.
-void ShellOpen(const std::string& FileName, const std::string& Params);
+void ShellOpen(const std::wstring& FileName, const std::wstring& Params);
 /// Shows the shell's properties sheet of FileName; returns what the shell said.
-bool ShowFileProperties(const std::string& FileName);
+bool ShowFileProperties(const std::wstring& FileName);
 
 /// The file-system path of a shell folder (a CSIDL value); empty when it has none.
-void GetSpecialFolderPath(int FolderId, std::string& Path);
-void GetStartupFolder(std::string& Path);
-void GetDesktopFolder(std::string& Path);
-void GetSendToFolder(std::string& Path);
+void GetSpecialFolderPath(int FolderId, std::wstring& Path);
+void GetStartupFolder(std::wstring& Path);
+void GetDesktopFolder(std::wstring& Path);
+void GetSendToFolder(std::wstring& Path);
 
 /// Writes the shortcut "<Folder>\<LinkName>.lnk" to Target, with the arguments "/starup" and
 /// Target's folder as working directory, replacing one of that name. Throws std::runtime_error
 /// with the system's message when it cannot, and when Folder is empty (a shell folder that could
 /// not be found), without writing anything. Needs COM initialised on the thread.
-void CreateShortcut(const std::string& Target, const std::string& Folder,
-                    const std::string& LinkName);
+void CreateShortcut(const std::wstring& Target, const std::wstring& Folder,
+                    const std::wstring& LinkName);
 
 /// Centres Form on the desktop's work area.
 void CenterOnWorkArea(HWND Form);

@@ -1,7 +1,7 @@
 #include "info/InfoActions.h"
 
 #include "info/ExePath.h"
-#include "platform/Format.h"
+#include "info/ShellRules.h"
 
 TInfoFolder FolderOfSender(const void* Sender,
                            std::initializer_list<std::pair<const void*, TInfoFolder>> InOrder)
@@ -12,32 +12,31 @@ TInfoFolder FolderOfSender(const void* Sender,
     return TInfoFolder::None;
 }
 
-void CreateShortcutIn(TInfoFolder Folder, const std::string& ExePath, IInfoShell& Shell,
-                      const IAnsiCodePage& CodePage)
+void CreateShortcutIn(TInfoFolder Folder, const std::wstring& ExePath, IInfoShell& Shell)
 {
     if (Folder == TInfoFolder::None)
         return;
-    std::string path;
+    std::wstring path;
     Shell.GetFolder(Folder, path);
-    Shell.CreateShortcut(ExePath, path, ExtractBaseName(ExePath, CodePage));
+    Shell.CreateShortcut(ExePath, path, ExtractBaseName(ExePath));
 }
 
-void OpenFolder(TInfoFolder Folder, const std::string& ExePath, IInfoShell& Shell,
-                const IAnsiCodePage& CodePage)
+void OpenFolder(TInfoFolder Folder, const std::wstring& ExePath, IInfoShell& Shell)
 {
     if (Folder == TInfoFolder::None)
         return;
-    std::string path;
+    std::wstring path;
     if (Folder == TInfoFolder::ProgramFolder)
-        path = ExtractFilePath(ExePath, CodePage);
+        path = ExtractFilePath(ExePath);
     else
         Shell.GetFolder(Folder, path);
-    Shell.ShellOpen(path, "");
+    RequireShellPath(path);
+    Shell.ShellOpen(path, L"");
 }
 
-std::string MailForm(const std::string& Address, const std::string& ExeFileName)
+std::wstring MailForm(const std::wstring& Address, const std::wstring& ExeFileName)
 {
-    return Format("MailTo:%s?subject=from [%s] user", Address.c_str(), ExeFileName.c_str());
+    return L"MailTo:" + Address + L"?subject=from [" + ExeFileName + L"] user";
 }
 
 std::string WithoutFirstMicrosoft(const std::string& Text)

@@ -1,11 +1,10 @@
-// What the information window's links do, apart from the window and the shell.
+// What the information window's links do, apart from the window and the shell. Paths are UTF-16,
+// so the program works from a folder of any name.
 #pragma once
 
 #include <initializer_list>
 #include <string>
 #include <utility>
-
-#include "info/InfoPlatform.h"
 
 /// The folders the window's links open or write shortcuts into.
 enum class TInfoFolder { None, Startup, Desktop, SendTo, ProgramFolder };
@@ -14,12 +13,12 @@ enum class TInfoFolder { None, Startup, Desktop, SendTo, ProgramFolder };
 class IInfoShell {
 public:
     virtual ~IInfoShell() = default;
-    virtual void ShellOpen(const std::string& FileName, const std::string& Params) = 0;
-    virtual bool ShowFileProperties(const std::string& FileName) = 0;
+    virtual void ShellOpen(const std::wstring& FileName, const std::wstring& Params) = 0;
+    virtual bool ShowFileProperties(const std::wstring& FileName) = 0;
     /// The path of the Startup, Desktop or SendTo folder (GetStartupFolder and its kin).
-    virtual void GetFolder(TInfoFolder Folder, std::string& Path) = 0;
-    virtual void CreateShortcut(const std::string& Target, const std::string& Folder,
-                                const std::string& LinkName) = 0;
+    virtual void GetFolder(TInfoFolder Folder, std::wstring& Path) = 0;
+    virtual void CreateShortcut(const std::wstring& Target, const std::wstring& Folder,
+                                const std::wstring& LinkName) = 0;
 };
 
 /// The folder of the first label in InOrder that is Sender; None when there is none. The shared
@@ -29,15 +28,15 @@ TInfoFolder FolderOfSender(const void* Sender,
 
 /// Writes a shortcut to the program (ExePath) into Folder, named after the program's base name;
 /// the folder's path is asked for anew each time. None does nothing.
-void CreateShortcutIn(TInfoFolder Folder, const std::string& ExePath, IInfoShell& Shell,
-                      const IAnsiCodePage& CodePage);
+void CreateShortcutIn(TInfoFolder Folder, const std::wstring& ExePath, IInfoShell& Shell);
 
-/// Opens Folder (ProgramFolder: the program's own, with its trailing "\") with the shell.
-void OpenFolder(TInfoFolder Folder, const std::string& ExePath, IInfoShell& Shell,
-                const IAnsiCodePage& CodePage);
+/// Opens Folder (ProgramFolder: the program's own, with its trailing "\") with the shell. A path
+/// longer than the shell takes is refused with an error for the user, as the shell's open does
+/// not report one.
+void OpenFolder(TInfoFolder Folder, const std::wstring& ExePath, IInfoShell& Shell);
 
 /// The mail form for the mail link: "MailTo:<address>?subject=from [<file name>] user".
-std::string MailForm(const std::string& Address, const std::string& ExeFileName);
+std::wstring MailForm(const std::wstring& Address, const std::wstring& ExeFileName);
 
 /// Text without its first "Microsoft " (case-sensitive); later ones stay.
 std::string WithoutFirstMicrosoft(const std::string& Text);

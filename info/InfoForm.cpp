@@ -6,6 +6,7 @@
 
 #include "info/Info.h"
 #include "info/InfoActions.h"
+#include "info/ExePath.h"
 #include "info/SystemPlatform.h"
 #include "platform/Controls.h"
 #include "platform/Format.h"
@@ -18,13 +19,13 @@ const wchar_t kPanelClass[] = L"TInfoPanel";
 const wchar_t kImageClass[] = L"STATIC";
 const wchar_t kLabelClass[] = L"TLabel";
 const wchar_t kLinkLabelClass[] = L"TLinkLabel";
-const char kFormName[] = "InfoForm";
+const wchar_t kFormName[] = L"InfoForm";
 
 // The author's addresses, shown as the links' captions.
-const char kWebAddress[] = "https://korvale.example/";
-const char kMailAddress[] = "fernwick@korvale.example";
+const wchar_t kWebAddress[] = L"https://korvale.example/";
+const wchar_t kMailAddress[] = L"fernwick@korvale.example";
 // Label1's hint: a web search for the author's handle.
-const char kSearchAddress[] = "https://duckduckgo.com/?q=Fernwick";
+const wchar_t kSearchAddress[] = L"https://duckduckgo.com/?q=Fernwick";
 
 // Pixels, unscaled: the panel's place in the window, its border, and the space the controls keep
 // from the panel's right and bottom edges (as they do from its left and top ones).
@@ -58,42 +59,42 @@ enum class TLook {
 struct TLabel {
     HWND TInfoForm::*Field;
     POINT Position; // within the panel's border
-    const char* Text; // the fixed caption; labels filled at creation start empty
+    const wchar_t* Text; // the fixed caption; labels filled at creation start empty
     TLook Look;
     bool Visible;
 };
 
 // In declaration order: a later label lies over an earlier one.
 const TLabel kLabels[] = {
-    {&TInfoForm::LblExeName, {56, 16}, "", TLook::ExeName, true},
-    {&TInfoForm::lblComment, {56, 64}, "", TLook::WindowText, true},
-    {&TInfoForm::LblOsVersion, {16, 184}, "", TLook::SystemLine, true},
-    {&TInfoForm::LblPhys, {16, 200}, "", TLook::SystemLine, true},
-    {&TInfoForm::LblExeVersion, {56, 48}, "", TLook::WindowText, true},
+    {&TInfoForm::LblExeName, {56, 16}, L"", TLook::ExeName, true},
+    {&TInfoForm::lblComment, {56, 64}, L"", TLook::WindowText, true},
+    {&TInfoForm::LblOsVersion, {16, 184}, L"", TLook::SystemLine, true},
+    {&TInfoForm::LblPhys, {16, 200}, L"", TLook::SystemLine, true},
+    {&TInfoForm::LblExeVersion, {56, 48}, L"", TLook::WindowText, true},
     {&TInfoForm::lblURL, {56, 88}, kWebAddress, TLook::WebLink, true},
     {&TInfoForm::lblMail, {56, 104}, kMailAddress, TLook::WebLink, true},
-    {&TInfoForm::LblLaunchOnStartup, {104, 216}, "Create Shortcut into \"Startup\"",
+    {&TInfoForm::LblLaunchOnStartup, {104, 216}, L"Create Shortcut into \"Startup\"",
      TLook::FolderLink, false},
-    {&TInfoForm::LblOpenStartup, {288, 216}, "(Open)", TLook::FolderLink, false},
-    {&TInfoForm::LblLaunchOnDesktop, {56, 144}, "Create Shortcut on \"Desktop\"", TLook::FolderLink,
+    {&TInfoForm::LblOpenStartup, {288, 216}, L"(Open)", TLook::FolderLink, false},
+    {&TInfoForm::LblLaunchOnDesktop, {56, 144}, L"Create Shortcut on \"Desktop\"", TLook::FolderLink,
      true},
-    {&TInfoForm::LblOpenFolderIn, {56, 128}, "Open Folder This Program Installed",
+    {&TInfoForm::LblOpenFolderIn, {56, 128}, L"Open Folder This Program Installed",
      TLook::FolderLink, true},
-    {&TInfoForm::LblLaunchOnSendTo, {104, 232}, "Create Shortcut into \"SendTo\"",
+    {&TInfoForm::LblLaunchOnSendTo, {104, 232}, L"Create Shortcut into \"SendTo\"",
      TLook::FolderLink, false},
-    {&TInfoForm::LblOpenSendTo, {288, 232}, "(Open)", TLook::FolderLink, false},
-    {&TInfoForm::Label1, {224, 88}, "(Fernwick)", TLook::WebLink, true},
-    {&TInfoForm::LblFileDescription, {56, 6}, "", TLook::Description, true},
-    {&TInfoForm::Label2, {8, 168}, "System Information", TLook::SystemHeading, true},
-    {&TInfoForm::Label3, {8, 248}, "Process Information", TLook::ProcessHeading, true},
-    {&TInfoForm::LblPageFile, {16, 216}, "", TLook::SystemLine, true},
-    {&TInfoForm::LblVirtual, {16, 232}, "", TLook::SystemLine, true},
-    {&TInfoForm::LblWorkingSetSize, {16, 264}, "", TLook::ProcessLine, true},
-    {&TInfoForm::LblPageFaultCount, {16, 280}, "", TLook::ProcessLine, true},
-    {&TInfoForm::LblPagefileUsage, {16, 296}, "", TLook::ProcessLine, true},
-    {&TInfoForm::LblPagedPoolUsage, {16, 312}, "", TLook::ProcessLine, true},
-    {&TInfoForm::LblNonPagedPoolUsage, {16, 328}, "", TLook::ProcessLine, true},
-    {&TInfoForm::LblProcessTime, {16, 344}, "", TLook::ProcessLine, true},
+    {&TInfoForm::LblOpenSendTo, {288, 232}, L"(Open)", TLook::FolderLink, false},
+    {&TInfoForm::Label1, {224, 88}, L"(Fernwick)", TLook::WebLink, true},
+    {&TInfoForm::LblFileDescription, {56, 6}, L"", TLook::Description, true},
+    {&TInfoForm::Label2, {8, 168}, L"System Information", TLook::SystemHeading, true},
+    {&TInfoForm::Label3, {8, 248}, L"Process Information", TLook::ProcessHeading, true},
+    {&TInfoForm::LblPageFile, {16, 216}, L"", TLook::SystemLine, true},
+    {&TInfoForm::LblVirtual, {16, 232}, L"", TLook::SystemLine, true},
+    {&TInfoForm::LblWorkingSetSize, {16, 264}, L"", TLook::ProcessLine, true},
+    {&TInfoForm::LblPageFaultCount, {16, 280}, L"", TLook::ProcessLine, true},
+    {&TInfoForm::LblPagefileUsage, {16, 296}, L"", TLook::ProcessLine, true},
+    {&TInfoForm::LblPagedPoolUsage, {16, 312}, L"", TLook::ProcessLine, true},
+    {&TInfoForm::LblNonPagedPoolUsage, {16, 328}, L"", TLook::ProcessLine, true},
+    {&TInfoForm::LblProcessTime, {16, 344}, L"", TLook::ProcessLine, true},
 };
 
 // The labels of the nine status lines, in the order of the lines.
@@ -140,47 +141,28 @@ UniqueFont MakeFont(const wchar_t* Face, int Height, int Weight, bool Underline,
     return handle;
 }
 
-void SetText(HWND Control, const std::string& Text)
+// Gives Control its new size, keeping its top-left corner; nothing when it has that size already.
+void Resize(HWND Control, int Width, int Height)
 {
-    SetWindowTextW(Control, AnsiToWide(Text).c_str());
-}
-
-std::wstring TextOf(HWND Control)
-{
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(Control)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(Control, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-// The size of a label that fits its text: its width, and the height of its font's lines.
-SIZE TextSize(HWND Label)
-{
-    const HDC context = GetDC(Label);
-    const HGDIOBJ previous =
-        SelectObject(context, reinterpret_cast<HFONT>(SendMessageW(Label, WM_GETFONT, 0, 0)));
-    const std::wstring text = TextOf(Label);
-    SIZE size{};
-    GetTextExtentPoint32W(context, text.c_str(), static_cast<int>(text.size()), &size);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(context, &metrics);
-    size.cy = metrics.tmHeight;
-    SelectObject(context, previous);
-    ReleaseDC(Label, context);
-    return size;
+    RECT bounds;
+    GetWindowRect(Control, &bounds);
+    if (bounds.right - bounds.left != Width || bounds.bottom - bounds.top != Height)
+        SetWindowPos(Control, nullptr, 0, 0, Width, Height,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The shell as the window's links use it: unit Info's shell routines.
 class SystemInfoShell final : public IInfoShell {
 public:
-    void ShellOpen(const std::string& FileName, const std::string& Params) override
+    void ShellOpen(const std::wstring& FileName, const std::wstring& Params) override
     {
         ::ShellOpen(FileName, Params);
     }
-    bool ShowFileProperties(const std::string& FileName) override
+    bool ShowFileProperties(const std::wstring& FileName) override
     {
         return ::ShowFileProperties(FileName);
     }
-    void GetFolder(TInfoFolder Folder, std::string& Path) override
+    void GetFolder(TInfoFolder Folder, std::wstring& Path) override
     {
         switch (Folder) {
         case TInfoFolder::Startup:
@@ -197,8 +179,8 @@ public:
             break;
         }
     }
-    void CreateShortcut(const std::string& Target, const std::string& Folder,
-                        const std::string& LinkName) override
+    void CreateShortcut(const std::wstring& Target, const std::wstring& Folder,
+                        const std::wstring& LinkName) override
     {
         ::CreateShortcut(Target, Folder, LinkName);
     }
@@ -212,6 +194,9 @@ void RegisterFormClass()
     RegisterWindowClass(form);
 }
 
+// The information window being shown, if any: one at a time.
+TInfoForm* g_shownInfoForm = nullptr;
+
 } // namespace
 
 TInfoForm::TInfoForm(HWND Owner) : m_owner(Owner)
@@ -220,10 +205,8 @@ TInfoForm::TInfoForm(HWND Owner) : m_owner(Owner)
     RegisterContainerClass(kPanelClass, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     RegisterLabelClass(kLabelClass, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     RegisterLabelClass(kLinkLabelClass, reinterpret_cast<LPCWSTR>(IDC_HAND));
-    CreateWindowExW(0, kFormClass, L"InfoForm", kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT, 100,
-                    100, Owner, nullptr, GetModuleHandleW(nullptr), this);
-    if (!m_hwnd)
-        throw std::runtime_error("The information window could not be created.");
+    Create(0, kFormClass, kFormName, kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, Owner,
+           "The information window could not be created.");
 }
 
 TInfoForm::~TInfoForm()
@@ -264,13 +247,14 @@ LRESULT TInfoForm::HandleMessage(UINT Message, WPARAM WParam, LPARAM LParam)
 void TInfoForm::FormCreate()
 {
     CreateControls();
-    const std::string exePath = ExePath();
+    const std::wstring exePath = ExePath();
 
     SetVersionCaption(m_hwnd, kFormName);
-    std::string description;
+    // Read in UTF-16: the description is Japanese, and the system's code page may lack it.
+    std::wstring description;
     GetVersionInfoValue(kVerFileDescription, exePath, description);
-    SetText(LblFileDescription, description);
-    SetText(LblExeName, ExeFileName());
+    SetWindowTextW(LblFileDescription, description.c_str());
+    SetWindowTextW(LblExeName, ExtractFileName(exePath).c_str());
     SendMessageW(AppIcon, STM_SETICON,
                  reinterpret_cast<WPARAM>(LoadImageW(GetModuleHandleW(nullptr), L"MAINICON",
                                                      IMAGE_ICON, kIconSize, kIconSize, LR_SHARED)),
@@ -278,12 +262,14 @@ void TInfoForm::FormCreate()
     UpdateStatus();
     std::string system;
     GetOSDescription(system);
-    SetText(LblOsVersion, WithoutFirstMicrosoft(system));
-    std::string fileVersion;
+    SetWindowTextW(LblOsVersion, AnsiToWide(WithoutFirstMicrosoft(system)).c_str());
+    std::wstring fileVersion;
     GetVersionInfoValue(kVerFileVersion, exePath, fileVersion);
-    SetText(LblExeVersion, Format("Ver.%s", fileVersion.c_str()));
-    SetText(lblComment, Format("Built with GCC %d.%d (mingw-w64) by Fernwick, 2026", __GNUC__,
-                               __GNUC_MINOR__));
+    SetWindowTextW(LblExeVersion, (L"Ver." + fileVersion).c_str());
+    SetWindowTextW(lblComment,
+                   AnsiToWide(Format("Built with GCC %d.%d (mingw-w64) by Fernwick, 2026",
+                                     __GNUC__, __GNUC_MINOR__))
+                       .c_str());
     AutoSize();
     CenterOnWorkArea(m_hwnd);
     SetTimer(m_hwnd, Timer1, kStatusInterval, nullptr);
@@ -306,7 +292,7 @@ void TInfoForm::CreateControls()
         const DWORD style = (label.Visible ? WS_VISIBLE : 0) | WS_CLIPSIBLINGS |
                             (IsLink(label.Look) ? SS_NOTIFY : 0);
         const HWND control = CreateChild(IsLink(label.Look) ? kLinkLabelClass : kLabelClass,
-                                         AnsiToWide(label.Text).c_str(), style, 0, PnlBack,
+                                         label.Text, style, 0, PnlBack,
                                          kPanelBorder + label.Position.x,
                                          kPanelBorder + label.Position.y, 0, 0);
         // A new window goes below its siblings; a later label lies over an earlier one.
@@ -327,16 +313,19 @@ void TInfoForm::CreateControls()
 }
 
 // Every label fits its text; the panel fits the visible controls, with its border; the window
-// fits the panel.
+// fits the panel and keeps its top-left corner. Run after every change of the texts, so a status
+// line that gains a digit is never cut off, and one that loses it leaves no gap.
 void TInfoForm::AutoSize()
 {
+    const UniqueMemoryDC measuring(CreateCompatibleDC(nullptr));
+    if (!measuring)
+        throw std::runtime_error("The information window could not measure its texts.");
     LONG right = kAppIconPosition.x + kIconSize;
     LONG bottom = kAppIconPosition.y + kIconSize;
     for (const TLabel& label : kLabels) {
         const HWND control = this->*label.Field;
-        const SIZE size = TextSize(control);
-        SetWindowPos(control, nullptr, 0, 0, size.cx, size.cy,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const SIZE size = LabelTextSize(measuring.get(), control);
+        Resize(control, size.cx, size.cy);
         if (label.Visible) {
             right = std::max(right, label.Position.x + size.cx);
             bottom = std::max(bottom, label.Position.y + size.cy);
@@ -344,14 +333,12 @@ void TInfoForm::AutoSize()
     }
     const int panelWidth = kPanelBorder + right + kContentMargin + kPanelBorder;
     const int panelHeight = kPanelBorder + bottom + kContentMargin + kPanelBorder;
-    SetWindowPos(PnlBack, nullptr, 0, 0, panelWidth, panelHeight,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Resize(PnlBack, panelWidth, panelHeight);
 
     RECT frame = {0, 0, kPanelPosition.x + panelWidth + kPanelPosition.x,
                   kPanelPosition.y + panelHeight + kPanelPosition.y};
     AdjustWindowRectEx(&frame, kFormStyle, FALSE, 0);
-    SetWindowPos(m_hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Resize(m_hwnd, frame.right - frame.left, frame.bottom - frame.top);
 }
 
 LRESULT TInfoForm::LabelColors(HDC Context, HWND Label)
@@ -369,16 +356,12 @@ LRESULT TInfoForm::LabelColors(HDC Context, HWND Label)
 void TInfoForm::FormPaint()
 {
     // The client area outside the panel: a black frame around it.
-    PAINTSTRUCT paint;
-    const HDC context = BeginPaint(m_hwnd, &paint);
+    const ScopedPaintDC paint(m_hwnd);
     RECT client;
     GetClientRect(m_hwnd, &client);
-    const HGDIOBJ previousBrush = SelectObject(context, GetStockObject(BLACK_BRUSH));
-    const HGDIOBJ previousPen = SelectObject(context, GetStockObject(BLACK_PEN));
-    Rectangle(context, client.left, client.top, client.right, client.bottom);
-    SelectObject(context, previousPen);
-    SelectObject(context, previousBrush);
-    EndPaint(m_hwnd, &paint);
+    const ScopedSelection brush(paint.get(), GetStockObject(BLACK_BRUSH));
+    const ScopedSelection pen(paint.get(), GetStockObject(BLACK_PEN));
+    Rectangle(paint.get(), client.left, client.top, client.right, client.bottom);
 }
 
 void TInfoForm::FormKeyDown(WORD)
@@ -405,17 +388,17 @@ void TInfoForm::LabelClick(HWND Sender)
 
 void TInfoForm::lblURLClick(HWND Sender)
 {
-    ShellOpen(WideToAnsi(TextOf(Sender)), "");
+    ShellOpen(WindowTextOf(Sender), L"");
 }
 
 void TInfoForm::Label1Click(HWND)
 {
-    ShellOpen(kSearchAddress, "");
+    ShellOpen(kSearchAddress, L"");
 }
 
 void TInfoForm::lblMailClick(HWND)
 {
-    ShellOpen(MailForm(WideToAnsi(TextOf(lblMail)), ExeFileName()), "");
+    ShellOpen(MailForm(WindowTextOf(lblMail), ExeFileName()), L"");
 }
 
 void TInfoForm::LblExeNameClick(HWND)
@@ -429,7 +412,7 @@ void TInfoForm::LblLaunchOnStartupClick(HWND Sender)
     CreateShortcutIn(FolderOfSender(Sender, {{LblLaunchOnStartup, TInfoFolder::Startup},
                                              {LblLaunchOnDesktop, TInfoFolder::Desktop},
                                              {LblLaunchOnSendTo, TInfoFolder::SendTo}}),
-                     ExePath(), shell, SystemCodePage());
+                     ExePath(), shell);
 }
 
 void TInfoForm::LblOpenStartupClick(HWND Sender)
@@ -438,14 +421,14 @@ void TInfoForm::LblOpenStartupClick(HWND Sender)
     OpenFolder(FolderOfSender(Sender, {{LblOpenStartup, TInfoFolder::Startup},
                                        {LblOpenFolderIn, TInfoFolder::ProgramFolder},
                                        {LblOpenSendTo, TInfoFolder::SendTo}}),
-               ExePath(), shell, SystemCodePage());
+               ExePath(), shell);
 }
 
 void TInfoForm::UpdateStatus()
 {
     ComputeStatusLines(SystemStatusQueries(), UserNumberSeparators(),
                        [this](int Line, const std::string& Text) {
-                           SetText(this->*kStatusLabels[Line], Text);
+                           SetWindowTextW(this->*kStatusLabels[Line], Utf8ToWide(Text).c_str());
                        });
 }
 
@@ -454,6 +437,7 @@ void TInfoForm::Timer1Timer()
     // Off for the length of a refresh; an error leaves it off, and the labels as they were.
     KillTimer(m_hwnd, Timer1);
     UpdateStatus();
+    AutoSize();
     SetTimer(m_hwnd, Timer1, kStatusInterval, nullptr);
 }
 
@@ -465,17 +449,18 @@ bool TInfoForm::IsOwnKey(const MSG& Message) const
 
 void TInfoForm::ShowModal()
 {
-    // The owner takes no input while the window is open, and gets it back on every path out.
+    // The owner takes no input while the window is open, and gets it back on every path out;
+    // only from here, if it was here that it was disabled.
     struct TOwnerDisabled {
         HWND Owner;
-        explicit TOwnerDisabled(HWND Window) : Owner(Window)
+        bool WasEnabled;
+        explicit TOwnerDisabled(HWND Window)
+            : Owner(Window), WasEnabled(Window && !EnableWindow(Window, FALSE))
         {
-            if (Owner)
-                EnableWindow(Owner, FALSE);
         }
         ~TOwnerDisabled()
         {
-            if (Owner)
+            if (WasEnabled)
                 EnableWindow(Owner, TRUE);
         }
     } ownerDisabled(m_owner);
@@ -500,8 +485,18 @@ void TInfoForm::ShowModal()
     }
 }
 
-void ShowInfoForm()
+void ShowInfoForm(HWND Owner)
 {
-    TInfoForm form(MainWindowHandle());
+    // One window at a time: a click that still reaches the Version button while the window is
+    // open (a queued click, automation) brings the open one forward instead.
+    if (g_shownInfoForm) {
+        SetForegroundWindow(g_shownInfoForm->Handle());
+        return;
+    }
+    TInfoForm form(Owner);
+    g_shownInfoForm = &form;
+    struct TShownReset {
+        ~TShownReset() { g_shownInfoForm = nullptr; }
+    } shownReset;
     form.ShowModal();
 }

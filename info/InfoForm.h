@@ -78,5 +78,6 @@ private:
     bool m_closed = false; // the modal loop's end: a key or the close box
 };
 
-/// Shows a fresh information window modally and destroys it when it closes.
-void ShowInfoForm();
+/// Shows a fresh information window, owned by Owner, modally and destroys it when it closes. While
+/// one is shown, a further call brings that one forward and returns.
+void ShowInfoForm(HWND Owner);

@@ -17,7 +17,8 @@ public:
     virtual std::string ToLower(const std::string& Text) const = 0;
 };
 
-/// The version-resource service (version.dll).
+/// The version-resource service (version.dll), in its ANSI and its wide forms. A block read with
+/// one form is queried with the same form.
 class IVersionResources {
 public:
     virtual ~IVersionResources() = default;
@@ -27,6 +28,13 @@ public:
     virtual BOOL GetInfo(const char* FileName, DWORD Handle, DWORD Size, void* Data) = 0;
     /// VerQueryValueA
     virtual BOOL QueryValue(const void* Block, const char* SubBlock, void** Buffer,
+                            UINT* Length) = 0;
+    /// GetFileVersionInfoSizeW
+    virtual DWORD GetInfoSize(const wchar_t* FileName, DWORD* Handle) = 0;
+    /// GetFileVersionInfoW
+    virtual BOOL GetInfo(const wchar_t* FileName, DWORD Handle, DWORD Size, void* Data) = 0;
+    /// VerQueryValueW: the length of a text value counts characters, not bytes.
+    virtual BOOL QueryValue(const void* Block, const wchar_t* SubBlock, void** Buffer,
                             UINT* Length) = 0;
 };
 

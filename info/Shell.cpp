@@ -4,13 +4,12 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "info/Info.h"
 #include "info/ShellRules.h"
-#include "info/SystemPlatform.h"
 #include "platform/Format.h"
-#include "platform/RecordText.h"
 #include "platform/UniqueHandle.h"
 #include "platform/WinText.h"
 
@@ -32,26 +31,27 @@ void FreeIdList(LPITEMIDLIST List)
 
 using UniqueIdList = UniqueHandle<LPITEMIDLIST, FreeIdList>;
 
-void FreeLocal(char* Text)
+void FreeLocal(wchar_t* Text)
 {
     LocalFree(Text);
 }
 
-using UniqueLocalText = UniqueHandle<char*, FreeLocal>;
+using UniqueLocalText = UniqueHandle<wchar_t*, FreeLocal>;
 
-// The system's message for an HRESULT, without the line break it ends with.
+// The system's message for an HRESULT, without the line break it ends with; UTF-8, as the
+// program's error messages are, so it shows in its own characters on every system.
 std::string ComErrorMessage(HRESULT Result)
 {
     UniqueLocalText text;
-    const DWORD length = FormatMessageA(
+    const DWORD length = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, static_cast<DWORD>(Result), 0, reinterpret_cast<char*>(text.put()), 0, nullptr);
-    std::string message = length ? std::string(text.get(), length) : std::string();
-    while (!message.empty() && static_cast<unsigned char>(message.back()) <= ' ')
+        nullptr, static_cast<DWORD>(Result), 0, reinterpret_cast<wchar_t*>(text.put()), 0, nullptr);
+    std::wstring message = length ? std::wstring(text.get(), length) : std::wstring();
+    while (!message.empty() && message.back() <= L' ')
         message.pop_back();
     if (message.empty())
-        message = WideToAnsi(L"OLE エラー ") + Format("%.8x", static_cast<unsigned>(Result));
-    return message;
+        return "OLE エラー " + Format("%.8x", static_cast<unsigned>(Result));
+    return WideToUtf8(message);
 }
 
 void ThrowIfFailed(HRESULT Result)
@@ -71,86 +71,91 @@ UniqueInterface<Interface> Query(IUnknown* Object, REFIID Id)
 
 } // namespace
 
-void ShellOpen(const std::string& FileName, const std::string& Params)
+void ShellOpen(const std::wstring& FileName, const std::wstring& Params)
 {
     if (FileName.empty())
         return;
     try {
-        const std::string directory = ShellOpenDirectory(FileName, SystemCodePage());
-        ShellExecuteA(MainWindowHandle(), nullptr, FileName.c_str(), Params.c_str(),
+        RequireShellPath(FileName);
+        const std::wstring directory = ShellOpenDirectory(FileName);
+        ShellExecuteW(MainWindowHandle(), nullptr, FileName.c_str(), Params.c_str(),
                       directory.empty() ? nullptr : directory.c_str(), SW_SHOW);
     } catch (...) {
         // A click that cannot be served does nothing visible.
     }
 }
 
-bool ShowFileProperties(const std::string& FileName)
+bool ShowFileProperties(const std::wstring& FileName)
 {
-    SHELLEXECUTEINFOA info{};
+    RequireShellPath(FileName);
+    SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = SEE_MASK_INVOKEIDLIST | SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
     info.hwnd = MainWindowHandle();
-    info.lpVerb = "properties";
+    info.lpVerb = L"properties";
     info.lpFile = FileName.c_str();
-    const bool shown = ShellExecuteExA(&info) != FALSE;
+    const bool shown = ShellExecuteExW(&info) != FALSE;
     // Asked for by the mask the shell expects here, and of no use: not left open.
     if (info.hProcess)
         CloseHandle(info.hProcess);
     return shown;
 }
 
-void GetSpecialFolderPath(int FolderId, std::string& Path)
+void GetSpecialFolderPath(int FolderId, std::wstring& Path)
 {
     Path.clear();
     UniqueIdList folder;
     if (FAILED(SHGetSpecialFolderLocation(MainWindowHandle(), FolderId, folder.put())) || !folder)
         return;
-    char path[MAX_PATH + 1] = {};
-    if (SHGetPathFromIDListA(folder.get(), path))
-        Path = FixedText(path);
+    wchar_t path[MAX_PATH + 1] = {};
+    if (SHGetPathFromIDListW(folder.get(), path))
+        Path.assign(path, std::find(path, path + MAX_PATH + 1, L'\0'));
 }
 
-void GetStartupFolder(std::string& Path)
+void GetStartupFolder(std::wstring& Path)
 {
     GetSpecialFolderPath(CSIDL_STARTUP, Path);
 }
 
-void GetDesktopFolder(std::string& Path)
+void GetDesktopFolder(std::wstring& Path)
 {
     GetSpecialFolderPath(CSIDL_DESKTOP, Path);
 }
 
-void GetSendToFolder(std::string& Path)
+void GetSendToFolder(std::wstring& Path)
 {
     GetSpecialFolderPath(CSIDL_SENDTO, Path);
 }
 
-void CreateShortcut(const std::string& Target, const std::string& Folder,
-                    const std::string& LinkName)
+void CreateShortcut(const std::wstring& Target, const std::wstring& Folder,
+                    const std::wstring& LinkName)
 {
     // Without a folder the link would land in the root of the current drive.
     if (Folder.empty())
         throw std::runtime_error("The folder for the shortcut could not be found.");
+    const std::wstring workingDirectory = ShortcutWorkingDirectory(Target);
+    const std::wstring linkPath = ShortcutPath(Folder, LinkName);
+    for (const std::wstring* path : {&Target, &workingDirectory, &linkPath})
+        RequireShellPath(*path);
 
     UniqueInterface<IUnknown> object;
     ThrowIfFailed(CoCreateInstance(CLSID_ShellLink, nullptr,
                                    CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IUnknown,
                                    reinterpret_cast<void**>(object.put())));
-    const UniqueInterface<IShellLinkA> link = Query<IShellLinkA>(object.get(), IID_IShellLinkA);
+    const UniqueInterface<IShellLinkW> link = Query<IShellLinkW>(object.get(), IID_IShellLinkW);
     const UniqueInterface<IPersistFile> file = Query<IPersistFile>(object.get(), IID_IPersistFile);
 
-    const IAnsiCodePage& codePage = SystemCodePage();
-    link.get()->SetArguments("/starup");
-    link.get()->SetPath(Target.c_str());
-    link.get()->SetWorkingDirectory(ShortcutWorkingDirectory(Target, codePage).c_str());
-    const std::wstring linkPath = AnsiToWide(ShortcutPath(Folder, LinkName, codePage));
+    // A link whose target or folder did not take would point nowhere: nothing is written then.
+    ThrowIfFailed(link.get()->SetArguments(L"/starup"));
+    ThrowIfFailed(link.get()->SetPath(Target.c_str()));
+    ThrowIfFailed(link.get()->SetWorkingDirectory(workingDirectory.c_str()));
     ThrowIfFailed(file.get()->Save(linkPath.c_str(), FALSE));
 }
 
 void CenterOnWorkArea(HWND Form)
 {
     RECT workArea{};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
     RECT frame{};
     GetWindowRect(Form, &frame);
     const POINT position =

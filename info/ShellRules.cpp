@@ -1,23 +1,30 @@
 #include "info/ShellRules.h"
 
+#include <stdexcept>
+
 #include "info/ExePath.h"
-#include "platform/Format.h"
 
-std::string ShellOpenDirectory(const std::string& FileName, const IAnsiCodePage& CodePage)
+void RequireShellPath(const std::wstring& Path)
 {
-    return ExtractFilePath(FileName, CodePage);
+    if (Path.size() > kLongestShellPath)
+        throw std::runtime_error("The path is too long for the Windows shell: " +
+                                 std::to_string(Path.size()) + " characters, where it takes " +
+                                 std::to_string(kLongestShellPath) + " at most.");
 }
 
-std::string ShortcutPath(const std::string& Folder, const std::string& LinkName,
-                         const IAnsiCodePage& CodePage)
+std::wstring ShellOpenDirectory(const std::wstring& FileName)
 {
-    return Format("%s\\%s.lnk", WithoutTrailingBackslash(Folder, CodePage).c_str(),
-                  LinkName.c_str());
+    return ExtractFilePath(FileName);
 }
 
-std::string ShortcutWorkingDirectory(const std::string& Target, const IAnsiCodePage& CodePage)
+std::wstring ShortcutPath(const std::wstring& Folder, const std::wstring& LinkName)
 {
-    return ExtractFileDir(Target, CodePage);
+    return WithoutTrailingBackslash(Folder) + L"\\" + LinkName + L".lnk";
+}
+
+std::wstring ShortcutWorkingDirectory(const std::wstring& Target)
+{
+    return ExtractFileDir(Target);
 }
 
 POINT CenteredPosition(const RECT& WorkArea, LONG Width, LONG Height)

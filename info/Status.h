@@ -12,7 +12,8 @@
 /// The unit FormatSize writes an amount in; the caller chooses it.
 enum TSizeUnit : std::uint8_t { suNone, suByte, suKByte, suMByte };
 
-/// The user's locale separators for numbers.
+/// The user's locale separators for numbers. The lines are text in whatever encoding these are in
+/// (the window passes UTF-8), the rest of every line being ASCII.
 struct TNumberSeparators {
     std::string Thousands = ",";
     std::string Decimal = ".";

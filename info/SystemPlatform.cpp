@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/SystemLibrary.h"
+#include "platform/WinText.h"
 
 namespace {
 
@@ -32,6 +33,9 @@ public:
         m_getInfoSize = Bind<decltype(GetFileVersionInfoSizeA)>("GetFileVersionInfoSizeA");
         m_getInfo = Bind<decltype(GetFileVersionInfoA)>("GetFileVersionInfoA");
         m_queryValue = Bind<decltype(VerQueryValueA)>("VerQueryValueA");
+        m_getInfoSizeW = Bind<decltype(GetFileVersionInfoSizeW)>("GetFileVersionInfoSizeW");
+        m_getInfoW = Bind<decltype(GetFileVersionInfoW)>("GetFileVersionInfoW");
+        m_queryValueW = Bind<decltype(VerQueryValueW)>("VerQueryValueW");
     }
 
     DWORD GetInfoSize(const char* FileName, DWORD* Handle) override
@@ -46,6 +50,19 @@ public:
     {
         return m_queryValue(Block, SubBlock, Buffer, Length);
     }
+    DWORD GetInfoSize(const wchar_t* FileName, DWORD* Handle) override
+    {
+        return m_getInfoSizeW(FileName, Handle);
+    }
+    BOOL GetInfo(const wchar_t* FileName, DWORD Handle, DWORD Size, void* Data) override
+    {
+        return m_getInfoW(FileName, Handle, Size, Data);
+    }
+    BOOL QueryValue(const void* Block, const wchar_t* SubBlock, void** Buffer,
+                    UINT* Length) override
+    {
+        return m_queryValueW(Block, SubBlock, Buffer, Length);
+    }
 
 private:
     template <typename Function>
@@ -58,6 +75,9 @@ private:
     decltype(&GetFileVersionInfoSizeA) m_getInfoSize = nullptr;
     decltype(&GetFileVersionInfoA) m_getInfo = nullptr;
     decltype(&VerQueryValueA) m_queryValue = nullptr;
+    decltype(&GetFileVersionInfoSizeW) m_getInfoSizeW = nullptr;
+    decltype(&GetFileVersionInfoW) m_getInfoW = nullptr;
+    decltype(&VerQueryValueW) m_queryValueW = nullptr;
 };
 
 class WindowsOsQueries final : public IOsQueries {
@@ -124,11 +144,13 @@ public:
     void QueryLocalTime(SYSTEMTIME& Now) override { GetLocalTime(&Now); }
 };
 
+// A locale setting in UTF-8: a separator such as U+202F lies outside most ANSI code pages. Only
+// a failed query falls back; an empty setting means no separator.
 std::string LocaleText(LCTYPE Item, const char* Fallback)
 {
-    char text[16] = {};
-    return GetLocaleInfoA(LOCALE_USER_DEFAULT, Item, text, sizeof text) > 1 ? std::string(text)
-                                                                             : Fallback;
+    wchar_t text[16] = {};
+    const int length = GetLocaleInfoW(LOCALE_USER_DEFAULT, Item, text, 16);
+    return length > 0 ? WideToUtf8(std::wstring(text, static_cast<size_t>(length) - 1)) : Fallback;
 }
 
 } // namespace

@@ -14,5 +14,5 @@ IOsQueries& SystemOsQueries();
 /// GlobalMemoryStatus(Ex), PSAPI's GetProcessMemoryInfo (bound from the system folder on first
 /// use; zeros when it cannot be), the time zone, this process's times and the local time.
 IStatusQueries& SystemStatusQueries();
-/// The user's locale separators for numbers.
+/// The user's locale separators for numbers, in UTF-8.
 TNumberSeparators UserNumberSeparators();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <optional>
+#include <type_traits>
 #include <vector>
 
 #include "info/ExePath.h"
@@ -10,10 +11,12 @@
 
 namespace {
 
-// The data VerQueryValue returns for Path, cut to what lies inside Block: a driver of a file may
-// report any length, and nothing outside the buffer is ever read.
+// Where the data VerQueryValue returns for Path lies, cut to what lies inside Block: a file may
+// report any length, and nothing outside the buffer is ever read. UnitSize is the size of the
+// units the service counts the length in.
+template <class Char>
 std::optional<std::string> QueryBlock(IVersionResources& Resources, const std::vector<char>& Block,
-                                      const std::string& Path)
+                                      const std::basic_string<Char>& Path, size_t UnitSize)
 {
     void* data = nullptr;
     UINT length = 0;
@@ -23,25 +26,39 @@ std::optional<std::string> QueryBlock(IVersionResources& Resources, const std::v
     const char* blockEnd = Block.data() + Block.size();
     if (begin < Block.data() || begin >= blockEnd)
         return std::nullopt;
-    return std::string(begin, std::min<size_t>(length, static_cast<size_t>(blockEnd - begin)));
+    const size_t bytes = std::min<size_t>(size_t{length} * UnitSize,
+                                          static_cast<size_t>(blockEnd - begin));
+    return std::string(begin, bytes);
 }
 
-bool IsBlankOrControl(char Character)
+template <class Char>
+bool IsBlankOrControl(Char Character)
 {
-    return static_cast<unsigned char>(Character) <= 32;
+    return static_cast<std::make_unsigned_t<Char>>(Character) <= 32;
 }
 
-std::string Trimmed(const std::string& Text)
+template <class Char>
+std::basic_string<Char> Trimmed(const std::basic_string<Char>& Text)
 {
-    const auto first = std::find_if_not(Text.begin(), Text.end(), IsBlankOrControl);
-    const auto last = std::find_if_not(Text.rbegin(), Text.rend(), IsBlankOrControl).base();
-    return first < last ? std::string(first, last) : std::string();
+    const auto first = std::find_if_not(Text.begin(), Text.end(), IsBlankOrControl<Char>);
+    const auto last = std::find_if_not(Text.rbegin(), Text.rend(), IsBlankOrControl<Char>).base();
+    return first < last ? std::basic_string<Char>(first, last) : std::basic_string<Char>();
 }
 
-} // namespace
+// Text in the units of Char, from the bytes of a value; a last incomplete unit is dropped.
+template <class Char>
+std::basic_string<Char> TextOfBytes(const std::string& Bytes)
+{
+    std::basic_string<Char> text(Bytes.size() / sizeof(Char), Char());
+    if (!text.empty())
+        std::memcpy(text.data(), Bytes.data(), text.size() * sizeof(Char));
+    return text;
+}
 
-void GetVersionInfoValue(IVersionResources& Resources, const std::string& Key,
-                         const std::string& FileName, std::string& Value)
+// The ANSI or the wide reader: the same steps, with the service's form of the same name.
+template <class Char>
+void ReadVersionValue(IVersionResources& Resources, const std::string& Key,
+                      const std::basic_string<Char>& FileName, std::basic_string<Char>& Value)
 {
     DWORD handle = 0;
     const DWORD size = Resources.GetInfoSize(FileName.c_str(), &handle);
@@ -52,21 +69,40 @@ void GetVersionInfoValue(IVersionResources& Resources, const std::string& Key,
         return;
 
     // The first translation entry: language in the low 16 bits, code page in the high ones.
-    const std::optional<std::string> translation =
-        QueryBlock(Resources, block, "\\VarFileInfo\\Translation");
+    // Its length counts bytes in either form.
+    const std::string translationPath = "\\VarFileInfo\\Translation";
+    const std::optional<std::string> translation = QueryBlock(
+        Resources, block, std::basic_string<Char>(translationPath.begin(), translationPath.end()), 1);
     if (!translation || translation->size() < sizeof(DWORD))
         return;
     DWORD entry;
     std::memcpy(&entry, translation->data(), sizeof entry);
 
     // Built by concatenation: the key is looked up as it is and never read as a format.
-    const std::string languageAndCodePage =
-        Format("%04X%04X", static_cast<unsigned>(entry & 0xFFFF), static_cast<unsigned>(entry >> 16));
-    const std::string path = "\\StringFileInfo\\" + languageAndCodePage + "\\" + Key;
-    const std::optional<std::string> text = QueryBlock(Resources, block, path);
-    if (!text)
+    const std::string path = "\\StringFileInfo\\" +
+                             Format("%04X%04X", static_cast<unsigned>(entry & 0xFFFF),
+                                    static_cast<unsigned>(entry >> 16)) +
+                             "\\" + Key;
+    const std::optional<std::string> bytes = QueryBlock(
+        Resources, block, std::basic_string<Char>(path.begin(), path.end()), sizeof(Char));
+    if (!bytes)
         return;
-    Value = Trimmed(text->substr(0, text->find('\0')));
+    const std::basic_string<Char> text = TextOfBytes<Char>(*bytes);
+    Value = Trimmed(text.substr(0, text.find(Char())));
+}
+
+} // namespace
+
+void GetVersionInfoValue(IVersionResources& Resources, const std::string& Key,
+                         const std::string& FileName, std::string& Value)
+{
+    ReadVersionValue(Resources, Key, FileName, Value);
+}
+
+void GetVersionInfoValue(IVersionResources& Resources, const std::string& Key,
+                         const std::wstring& FileName, std::wstring& Value)
+{
+    ReadVersionValue(Resources, Key, FileName, Value);
 }
 
 std::string ApplicationTitle(const std::string& ExePath, const IAnsiCodePage& CodePage)
@@ -84,4 +120,22 @@ std::string VersionCaption(const std::string& Title, const std::string& FileVers
                            const std::string& FormName)
 {
     return Title + " " + Format("Ver.%s", FileVersion.c_str()) + " - " + FormName;
+}
+
+std::wstring ApplicationTitle(const std::wstring& ExePath,
+                              const std::function<std::wstring(const std::wstring&)>& ToLower)
+{
+    std::wstring title = ExtractFileName(ExePath);
+    title = title.substr(0, title.find(L'.'));
+    if (title.empty())
+        return title;
+    // A character outside the basic plane is a pair of units.
+    const size_t first = title[0] >= 0xD800 && title[0] <= 0xDBFF && title.size() > 1 ? 2 : 1;
+    return title.substr(0, first) + ToLower(title.substr(first));
+}
+
+std::wstring VersionCaption(const std::wstring& Title, const std::wstring& FileVersion,
+                            const std::wstring& FormName)
+{
+    return Title + L" Ver." + FileVersion + L" - " + FormName;
 }

@@ -1,6 +1,7 @@
 // Reading string values from a file's version resource, and the caption made from them.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "info/InfoPlatform.h"
@@ -25,11 +26,21 @@ inline constexpr char kVerSpecialBuild[] = "SpecialBuild";
 /// caller put in. Key is looked up literally, whatever characters it holds.
 void GetVersionInfoValue(IVersionResources& Resources, const std::string& Key,
                          const std::string& FileName, std::string& Value);
+/// The same through the service's wide form: the value in its own characters, whatever the
+/// system's code page, for a file whose path may hold any character. Key is one of the names
+/// above (ASCII).
+void GetVersionInfoValue(IVersionResources& Resources, const std::string& Key,
+                         const std::wstring& FileName, std::wstring& Value);
 
 /// The default application title: the executable's file name cut at its first ".", every
 /// character after the first in lower case ("KORVALE.EXE" gives "Korvale").
 std::string ApplicationTitle(const std::string& ExePath, const IAnsiCodePage& CodePage);
+/// The same for a UTF-16 path, lowered by ToLower (the system's CharLowerBuffW).
+std::wstring ApplicationTitle(const std::wstring& ExePath,
+                              const std::function<std::wstring(const std::wstring&)>& ToLower);
 
 /// The information window's caption: "<title> Ver.<version> - <form name>".
 std::string VersionCaption(const std::string& Title, const std::string& FileVersion,
                            const std::string& FormName);
+std::wstring VersionCaption(const std::wstring& Title, const std::wstring& FileVersion,
+                            const std::wstring& FormName);

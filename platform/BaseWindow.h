@@ -1,18 +1,34 @@
 // A window class in C++: the window procedure finds its object and calls its HandleMessage.
 //
-// Derived passes `this` as the creation parameter of CreateWindowExW; WM_NCCREATE stores it in the
-// window and WM_NCDESTROY clears it. No C++ exception ever returns into the system: what a handler
-// lets through is shown in a message box and the message counts as handled.
+// Derived creates its window with Create, which passes `this` to the system; WM_NCCREATE stores
+// it in the window and WM_NCDESTROY clears it. No C++ exception ever returns into the system:
+// what a handler lets through is shown in a message box and the message counts as handled, except
+// during creation, where the window is not created and the error goes to the code that asked for
+// it.
 #pragma once
 
 #include <windows.h>
 
+#include <exception>
+#include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "platform/GuardedCall.h"
 
-/// Shows Message in the program's error box, owned by Owner.
+/// Shows Message (UTF-8) in the program's error box, owned by Owner's top-level window.
 void ShowErrorMessage(HWND Owner, const std::string& Message);
+
+/// Procedure as a window procedure that lets no exception reach the system: what it throws is
+/// shown with ShowErrorMessage and the message answers 0 (FALSE to WM_NCCREATE: no window).
+template <WNDPROC Procedure>
+LRESULT CALLBACK GuardedWindowProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam)
+{
+    LRESULT result = 0;
+    RunGuarded([&] { result = Procedure(Window, Message, WParam, LParam); },
+               [&](const std::string& Error) { ShowErrorMessage(Window, Error); });
+    return result;
+}
 
 template <class Derived>
 class BaseWindow {
@@ -33,8 +49,18 @@ public:
             return DefWindowProcW(Window, Message, WParam, LParam);
 
         LRESULT result = 0;
-        RunGuarded([&] { result = self->HandleMessage(Message, WParam, LParam); },
-                   [&](const std::string& Error) { ShowErrorMessage(Window, Error); });
+        if (Message == WM_NCCREATE || Message == WM_CREATE) {
+            try {
+                result = self->HandleMessage(Message, WParam, LParam);
+            } catch (...) {
+                // A half-built window is no use: creation fails, and Create hands the error on.
+                self->m_creationError = std::current_exception();
+                result = Message == WM_CREATE ? -1 : FALSE;
+            }
+        } else {
+            RunGuarded([&] { result = self->HandleMessage(Message, WParam, LParam); },
+                       [&](const std::string& Error) { ShowErrorMessage(Window, Error); });
+        }
         if (Message == WM_NCDESTROY) {
             SetWindowLongPtrW(Window, GWLP_USERDATA, 0);
             self->m_hwnd = nullptr;
@@ -48,5 +74,23 @@ protected:
     BaseWindow(const BaseWindow&) = delete;
     BaseWindow& operator=(const BaseWindow&) = delete;
 
+    /// CreateWindowExW with this object behind the window. When the window is not created,
+    /// throws what its creation handler threw or, when the system refused, FailureMessage.
+    void Create(DWORD ExStyle, const wchar_t* ClassName, const wchar_t* Caption, DWORD Style,
+                int Left, int Top, int Width, int Height, HWND Owner, const char* FailureMessage)
+    {
+        m_creationError = nullptr;
+        if (CreateWindowExW(ExStyle, ClassName, Caption, Style, Left, Top, Width, Height, Owner,
+                            nullptr, GetModuleHandleW(nullptr), this))
+            return;
+        m_hwnd = nullptr;
+        if (m_creationError)
+            std::rethrow_exception(std::exchange(m_creationError, nullptr));
+        throw std::runtime_error(FailureMessage);
+    }
+
     HWND m_hwnd = nullptr;
+
+private:
+    std::exception_ptr m_creationError;
 };

@@ -1,9 +1,18 @@
 #include "platform/Controls.h"
 
+#include <windowsx.h>
+
 #include <stdexcept>
 #include <string>
 
+#include "platform/BaseWindow.h"
+#include "platform/WinHandles.h"
+
 namespace {
+
+// The label's window extra: its font, and whether the left button went down on it.
+constexpr int kLabelFontSlot = 0;
+constexpr int kLabelPressedSlot = sizeof(LONG_PTR);
 
 LRESULT CALLBACK ContainerProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam)
 {
@@ -17,39 +26,63 @@ LRESULT CALLBACK ContainerProc(HWND Window, UINT Message, WPARAM WParam, LPARAM 
     }
 }
 
+HFONT LabelFont(HWND Label)
+{
+    const auto font = reinterpret_cast<HFONT>(GetWindowLongPtrW(Label, kLabelFontSlot));
+    return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
 void PaintLabel(HWND Label)
 {
-    PAINTSTRUCT paint;
-    const HDC context = BeginPaint(Label, &paint);
+    const ScopedPaintDC paint(Label);
     // The parent chooses the colours, as for the system's labels.
     auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
-        GetParent(Label), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(context),
+        GetParent(Label), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(paint.get()),
         reinterpret_cast<LPARAM>(Label)));
     RECT client;
     GetClientRect(Label, &client);
-    FillRect(context, &client, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
-    const auto font = reinterpret_cast<HFONT>(GetWindowLongPtrW(Label, 0));
-    const HGDIOBJ previousFont =
-        SelectObject(context, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
-    SetBkMode(context, TRANSPARENT);
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(Label)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(Label, text.data(), static_cast<int>(text.size()))));
-    DrawTextW(context, text.c_str(), static_cast<int>(text.size()), &client,
+    FillRect(paint.get(), &client, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
+    const ScopedSelection font(paint.get(), LabelFont(Label));
+    SetBkMode(paint.get(), TRANSPARENT);
+    const std::wstring text = WindowTextOf(Label);
+    DrawTextW(paint.get(), text.c_str(), static_cast<int>(text.size()), &client,
               DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(context, previousFont);
-    EndPaint(Label, &paint);
+}
+
+// A click is a press and a release of the left button inside the label: a press that the user
+// drags off the label before releasing does nothing.
+void PressLabel(HWND Label)
+{
+    if (!(GetWindowLongW(Label, GWL_STYLE) & SS_NOTIFY))
+        return;
+    SetWindowLongPtrW(Label, kLabelPressedSlot, TRUE);
+    SetCapture(Label);
+}
+
+void ReleaseLabel(HWND Label, LPARAM Point)
+{
+    const bool pressed = GetWindowLongPtrW(Label, kLabelPressedSlot) != FALSE;
+    SetWindowLongPtrW(Label, kLabelPressedSlot, FALSE);
+    if (GetCapture() == Label)
+        ReleaseCapture();
+    RECT client;
+    GetClientRect(Label, &client);
+    const POINT point = {GET_X_LPARAM(Point), GET_Y_LPARAM(Point)};
+    if (pressed && PtInRect(&client, point))
+        SendMessageW(GetParent(Label), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(Label), STN_CLICKED),
+                     reinterpret_cast<LPARAM>(Label));
 }
 
 LRESULT CALLBACK LabelProc(HWND Label, UINT Message, WPARAM WParam, LPARAM LParam)
 {
     switch (Message) {
     case WM_SETFONT:
-        SetWindowLongPtrW(Label, 0, static_cast<LONG_PTR>(WParam));
+        SetWindowLongPtrW(Label, kLabelFontSlot, static_cast<LONG_PTR>(WParam));
         if (LOWORD(LParam))
             InvalidateRect(Label, nullptr, TRUE);
         return 0;
     case WM_GETFONT:
-        return GetWindowLongPtrW(Label, 0);
+        return GetWindowLongPtrW(Label, kLabelFontSlot);
     case WM_SETTEXT: {
         const LRESULT result = DefWindowProcW(Label, Message, WParam, LParam);
         InvalidateRect(Label, nullptr, TRUE);
@@ -61,10 +94,13 @@ LRESULT CALLBACK LabelProc(HWND Label, UINT Message, WPARAM WParam, LPARAM LPara
         PaintLabel(Label);
         return 0;
     case WM_LBUTTONDOWN:
-        if (GetWindowLongW(Label, GWL_STYLE) & SS_NOTIFY)
-            SendMessageW(GetParent(Label), WM_COMMAND,
-                         MAKEWPARAM(GetDlgCtrlID(Label), STN_CLICKED),
-                         reinterpret_cast<LPARAM>(Label));
+        PressLabel(Label);
+        return 0;
+    case WM_LBUTTONUP:
+        ReleaseLabel(Label, LParam);
+        return 0;
+    case WM_CAPTURECHANGED:
+        SetWindowLongPtrW(Label, kLabelPressedSlot, FALSE);
         return 0;
     default:
         return DefWindowProcW(Label, Message, WParam, LParam);
@@ -101,16 +137,16 @@ void RegisterWindowClass(const TWindowClass& Class)
 
 void RegisterContainerClass(const wchar_t* ClassName, HBRUSH Background)
 {
-    TWindowClass container{ClassName, ContainerProc};
+    TWindowClass container{ClassName, GuardedWindowProc<ContainerProc>};
     container.Background = Background;
     RegisterWindowClass(container);
 }
 
 void RegisterLabelClass(const wchar_t* ClassName, LPCWSTR Cursor)
 {
-    TWindowClass label{ClassName, LabelProc};
+    TWindowClass label{ClassName, GuardedWindowProc<LabelProc>};
     label.Style = CS_HREDRAW | CS_VREDRAW;
-    label.WindowExtra = sizeof(LONG_PTR); // the font
+    label.WindowExtra = 2 * sizeof(LONG_PTR); // the font and the pressed state
     label.Cursor = Cursor;
     RegisterWindowClass(label);
 }
@@ -129,4 +165,24 @@ HWND CreateChild(const wchar_t* ClassName, const wchar_t* Text, DWORD Style, DWO
 void SetFontOfChildren(HWND Window, HFONT Font)
 {
     EnumChildWindows(Window, SetFontProc, reinterpret_cast<LPARAM>(Font));
+}
+
+std::wstring WindowTextOf(HWND Window)
+{
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(Window)) + 1, L'\0');
+    text.resize(static_cast<size_t>(
+        GetWindowTextW(Window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+SIZE LabelTextSize(HDC Measuring, HWND Label)
+{
+    const ScopedSelection font(Measuring, LabelFont(Label));
+    const std::wstring text = WindowTextOf(Label);
+    SIZE size{};
+    GetTextExtentPoint32W(Measuring, text.c_str(), static_cast<int>(text.size()), &size);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(Measuring, &metrics);
+    size.cy = metrics.tmHeight;
+    return size;
 }

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 /// What a window class of the program is made of.
 struct TWindowClass {
     const wchar_t* Name;
@@ -38,3 +40,10 @@ HWND CreateChild(const wchar_t* ClassName, const wchar_t* Text, DWORD Style, DWO
 
 /// Gives Font to Window's every descendant.
 void SetFontOfChildren(HWND Window, HFONT Font);
+
+/// The text of Window.
+std::wstring WindowTextOf(HWND Window);
+
+/// The size a label of RegisterLabelClass needs for its text in its font, measured on the device
+/// context Measuring: the text's width and the height of the font's lines.
+SIZE LabelTextSize(HDC Measuring, HWND Label);

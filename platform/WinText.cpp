@@ -14,27 +14,47 @@ int CheckedLength(size_t Length)
     return static_cast<int>(Length);
 }
 
-} // namespace
-
-std::wstring AnsiToWide(const std::string& Ansi)
+std::wstring ToWide(UINT CodePage, const std::string& Text)
 {
-    if (Ansi.empty())
+    if (Text.empty())
         return {};
-    const int length = CheckedLength(Ansi.size());
-    const int needed = MultiByteToWideChar(CP_ACP, 0, Ansi.data(), length, nullptr, 0);
+    const int length = CheckedLength(Text.size());
+    const int needed = MultiByteToWideChar(CodePage, 0, Text.data(), length, nullptr, 0);
     std::wstring wide(static_cast<size_t>(needed), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, Ansi.data(), length, wide.data(), needed);
+    MultiByteToWideChar(CodePage, 0, Text.data(), length, wide.data(), needed);
     return wide;
 }
 
-std::string WideToAnsi(const std::wstring& Wide)
+std::string FromWide(UINT CodePage, const std::wstring& Wide)
 {
     if (Wide.empty())
         return {};
     const int length = CheckedLength(Wide.size());
     const int needed =
-        WideCharToMultiByte(CP_ACP, 0, Wide.data(), length, nullptr, 0, nullptr, nullptr);
-    std::string ansi(static_cast<size_t>(needed), '\0');
-    WideCharToMultiByte(CP_ACP, 0, Wide.data(), length, ansi.data(), needed, nullptr, nullptr);
-    return ansi;
+        WideCharToMultiByte(CodePage, 0, Wide.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<size_t>(needed), '\0');
+    WideCharToMultiByte(CodePage, 0, Wide.data(), length, text.data(), needed, nullptr, nullptr);
+    return text;
+}
+
+} // namespace
+
+std::wstring AnsiToWide(const std::string& Ansi)
+{
+    return ToWide(CP_ACP, Ansi);
+}
+
+std::string WideToAnsi(const std::wstring& Wide)
+{
+    return FromWide(CP_ACP, Wide);
+}
+
+std::wstring Utf8ToWide(const std::string& Utf8)
+{
+    return ToWide(CP_UTF8, Utf8);
+}
+
+std::string WideToUtf8(const std::wstring& Wide)
+{
+    return FromWide(CP_UTF8, Wide);
 }

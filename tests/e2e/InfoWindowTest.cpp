@@ -3,6 +3,8 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <objbase.h>
+#include <shlobj.h>
 
 #include <cstdlib>
 #include <memory>
@@ -35,6 +37,85 @@ HWND LabelStartingWith(HWND Panel, const std::wstring& Prefix)
         if (WindowText(child).rfind(Prefix, 0) == 0)
             return child;
     return nullptr;
+}
+
+// The width of Text in the status lines' font (Arial, 13 pixels).
+LONG StatusTextWidth(const std::wstring& Text)
+{
+    LOGFONTW arial{};
+    arial.lfHeight = -13;
+    arial.lfWeight = FW_NORMAL;
+    arial.lfCharSet = ANSI_CHARSET;
+    lstrcpynW(arial.lfFaceName, L"Arial", LF_FACESIZE);
+    const HFONT font = CreateFontIndirectW(&arial);
+    const HDC context = CreateCompatibleDC(nullptr);
+    const HGDIOBJ previous = SelectObject(context, font);
+    SIZE size{};
+    GetTextExtentPoint32W(context, Text.c_str(), static_cast<int>(Text.size()), &size);
+    SelectObject(context, previous);
+    DeleteDC(context);
+    DeleteObject(font);
+    return size.cx;
+}
+
+// A folder in the temporary folder, made for a test and removed with what it holds.
+class ScratchFolder {
+public:
+    explicit ScratchFolder(const std::wstring& Name)
+    {
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        m_path = std::wstring(temp) + Name + L"\\";
+        CreateDirectoryW(m_path.c_str(), nullptr);
+    }
+    ~ScratchFolder()
+    {
+        for (const std::wstring& file : m_files)
+            DeleteFileW((m_path + file).c_str());
+        RemoveDirectoryW(m_path.c_str());
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::wstring& Path() const { return m_path; }
+
+    /// Copies FileName from beside this test program, as CopyName.
+    bool CopyHere(const wchar_t* FileName, const wchar_t* CopyName)
+    {
+        wchar_t self[MAX_PATH];
+        std::wstring here(self, GetModuleFileNameW(nullptr, self, MAX_PATH));
+        here.erase(here.find_last_of(L'\\') + 1);
+        m_files.push_back(CopyName);
+        return CopyFileW((here + FileName).c_str(), (m_path + CopyName).c_str(), FALSE) != FALSE;
+    }
+
+private:
+    std::wstring m_path;
+    std::vector<std::wstring> m_files;
+};
+
+// The file a shell link points at, by its item identifier list: what the shell resolves. (Wine
+// writes the link's location block in the ANSI code page only, so GetPath reads back "?" for
+// characters the code page lacks; Windows writes it in UTF-16 as well.)
+std::wstring LinkTarget(const std::wstring& Link)
+{
+    IShellLinkW* link = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                reinterpret_cast<void**>(&link))))
+        return L"<no shell link object>";
+    IPersistFile* file = nullptr;
+    wchar_t target[MAX_PATH] = {};
+    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+        LPITEMIDLIST items = nullptr;
+        if (SUCCEEDED(file->Load(Link.c_str(), STGM_READ)) &&
+            SUCCEEDED(link->GetIDList(&items)) && items) {
+            SHGetPathFromIDListW(items, target);
+            CoTaskMemFree(items);
+        }
+        file->Release();
+    }
+    link->Release();
+    return target;
 }
 
 // Wine's per-program DLL overrides: "native, then builtin" for psapi, while the object lives.
@@ -112,6 +193,25 @@ protected:
 
     HWND Panel(HWND Info) const { return FindChild(Info, L"TInfoPanel"); }
 
+    int InfoWindowCount() const
+    {
+        int count = 0;
+        for (HWND window = FindWindowW(L"TInfoForm", nullptr); window;
+             window = FindWindowExW(nullptr, window, L"TInfoForm", nullptr)) {
+            DWORD processId = 0;
+            GetWindowThreadProcessId(window, &processId);
+            count += processId == GetProcessId(m_program->Process()) && IsWindowVisible(window);
+        }
+        return count;
+    }
+
+    static std::wstring DesktopLink()
+    {
+        std::wstring desktop;
+        GetDesktopFolder(desktop);
+        return desktop + L"\\Korvale.lnk";
+    }
+
     std::unique_ptr<RunningProgram> m_program;
     HWND m_form = nullptr, m_tabs = nullptr, m_version = nullptr;
 };
@@ -124,6 +224,10 @@ TEST_F(InfoWindowTest, OpensModallyFromEitherPage)
         ASSERT_NE(info, nullptr) << "page " << page;
         EXPECT_EQ(WindowText(info), L"Korvale Ver.0.8.1.24 - InfoForm");
         EXPECT_FALSE(IsWindowEnabled(m_form)) << "the main window takes input";
+        // A click that still reaches the disabled Version button opens no second window.
+        PostMessageW(m_version, BM_CLICK, 0, 0);
+        Sleep(300);
+        EXPECT_EQ(InfoWindowCount(), 1);
         // Owned by the main window: no taskbar button of its own.
         EXPECT_EQ(GetWindow(info, GW_OWNER), m_form);
         const LONG style = GetWindowLongW(info, GWL_STYLE);
@@ -146,6 +250,9 @@ TEST_F(InfoWindowTest, ShowsTheProgramTheSystemAndLiveStatus)
     EXPECT_NE(FindChild(panel, L"TLabel", L"Ver.0.8.1.24"), nullptr);
     EXPECT_NE(FindChild(panel, L"TLabel", L"System Information"), nullptr);
     EXPECT_NE(FindChild(panel, L"TLabel", L"Process Information"), nullptr);
+    // The Japanese description in its own characters, whatever the system's code page.
+    EXPECT_NE(GetACP(), 932u) << "a Japanese system: the description line proves nothing";
+    EXPECT_NE(FindChild(panel, L"TLabel", L"マルチメディア ミキサーの情報を表示するツール"), nullptr);
 
     std::string system;
     GetOSDescription(system);
@@ -183,38 +290,109 @@ TEST_F(InfoWindowTest, AnyKeyClosesItAndEachShowingIsFresh)
     }
 }
 
-TEST_F(InfoWindowTest, TheDesktopLinkWritesAShortcut)
+TEST_F(InfoWindowTest, TheDesktopLinkWritesAShortcutOnAClickInsideIt)
 {
-    std::string desktop;
-    GetDesktopFolder(desktop);
-    const std::string link = desktop + "\\Korvale.lnk";
-    DeleteFileA(link.c_str());
+    const std::wstring link = DesktopLink();
+    DeleteFileW(link.c_str());
 
     const HWND info = Open();
     ASSERT_NE(info, nullptr);
     const HWND label = FindChild(Panel(info), L"TLinkLabel", L"Create Shortcut on \"Desktop\"");
     ASSERT_NE(label, nullptr);
+    // Pressed on the link and released off it: cancelled, as with a button.
+    SendMessageW(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageW(label, WM_LBUTTONUP, 0, MAKELPARAM(-40, 30));
+    SendMessageW(label, WM_LBUTTONUP, 0, MAKELPARAM(2, 2)); // a release without a press
+    EXPECT_EQ(GetFileAttributesW(link.c_str()), INVALID_FILE_ATTRIBUTES);
+
+    SendMessageW(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageW(label, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    EXPECT_TRUE(WaitUntil([&] { return GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES; }))
+        << WideToUtf8(link);
+    DeleteFileW(link.c_str());
+}
+
+// The process grows by 200 MB while the window is open: its status lines gain digits, and the
+// labels, the panel and the window grow with them instead of cutting the lines off.
+TEST_F(InfoWindowTest, StatusLinesThatGrowStayWhole)
+{
+    const HWND info = Open();
+    ASSERT_NE(info, nullptr);
+    const HWND panel = Panel(info);
+    const HWND usage = LabelStartingWith(panel, L"Memory Usage:");
+    ASSERT_NE(usage, nullptr);
+    const std::wstring before = WindowText(usage);
+
+    constexpr size_t kGrowth = 200u << 20, kChunk = 1u << 20;
+    void* grown = VirtualAllocEx(m_program->Process(), nullptr, kGrowth, MEM_COMMIT, PAGE_READWRITE);
+    ASSERT_NE(grown, nullptr);
+    const std::vector<char> ones(kChunk, 1);
+    for (size_t offset = 0; offset < kGrowth; offset += kChunk)
+        ASSERT_TRUE(WriteProcessMemory(m_program->Process(), static_cast<char*>(grown) + offset,
+                                       ones.data(), kChunk, nullptr));
+    ASSERT_TRUE(WaitUntil([&] { return WindowText(usage).size() > before.size(); }, 5000))
+        << "the working set line did not grow: " << WideToUtf8(WindowText(usage));
+    Sleep(100); // the refresh fits the labels after writing their texts
+
+    RECT panelArea, windowArea;
+    GetClientRect(panel, &panelArea);
+    GetClientRect(info, &windowArea);
+    EXPECT_LE(RectIn(panel, info).right, windowArea.right) << "the window does not fit the panel";
+    for (const wchar_t* line :
+         {L"Free Physical Memory:", L"Free Paging File:", L"Free Virtual Memory:", L"Memory Usage:",
+          L"Page Fault:", L"Pagefile Usage:", L"Paged Pool Usage:", L"NonPaged Pool Usage:",
+          L"Kernel:"}) {
+        const HWND label = LabelStartingWith(panel, line);
+        ASSERT_NE(label, nullptr) << WideToUtf8(line);
+        const RECT bounds = RectIn(label, panel);
+        const std::wstring text = WindowText(label);
+        EXPECT_GE(bounds.right - bounds.left, StatusTextWidth(text)) << WideToUtf8(text);
+        EXPECT_LE(bounds.right, panelArea.right) << WideToUtf8(text);
+    }
+    VirtualFreeEx(m_program->Process(), grown, 0, MEM_RELEASE);
+}
+
+// Korvale.exe in a folder whose name the ANSI code page (1252 here) cannot write.
+TEST_F(InfoWindowTest, WorksFromAFolderOutsideTheCodePage)
+{
+    const std::wstring name = L"\x041A\x043E\x0440\x0432\x0430\x043B\x0435"; // "Корвале"
+    ASSERT_NE(AnsiToWide(WideToAnsi(name)), name) << "the code page writes the name: proves nothing";
+    ScratchFolder folder(name);
+    ASSERT_TRUE(folder.CopyHere(L"Korvale.exe", L"Korvale.exe"));
+    Start(folder.Path() + L"Korvale.exe");
+    const std::wstring link = DesktopLink();
+    DeleteFileW(link.c_str());
+
+    const HWND info = Open();
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(WindowText(info), L"Korvale Ver.0.8.1.24 - InfoForm");
+    EXPECT_NE(FindChild(Panel(info), L"TLabel", L"Ver.0.8.1.24"), nullptr);
+    const HWND label = FindChild(Panel(info), L"TLinkLabel", L"Create Shortcut on \"Desktop\"");
+    ASSERT_NE(label, nullptr);
     SendMessageW(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
     SendMessageW(label, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
-    EXPECT_TRUE(WaitUntil([&] { return GetFileAttributesA(link.c_str()) != INVALID_FILE_ATTRIBUTES; }))
-        << link;
-    DeleteFileA(link.c_str());
+    ASSERT_TRUE(WaitUntil([&] { return GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES; }));
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+    const std::wstring target = LinkTarget(link);
+    CoUninitialize();
+    EXPECT_EQ(_wcsicmp(target.c_str(), (folder.Path() + L"Korvale.exe").c_str()), 0)
+        << WideToUtf8(target);
+    EXPECT_NE(GetFileAttributesW(target.c_str()), INVALID_FILE_ATTRIBUTES);
+    DeleteFileW(link.c_str());
+    PostMessageW(info, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitClosed());
+    m_program.reset();
 }
 
 // Someone drops a PSAPI.dll beside Korvale.exe: Korvale must not run it.
 TEST_F(InfoWindowTest, APlantedProcessStatusLibraryIsNotUsed)
 {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring folder = std::wstring(temp) + L"KorvalePlanted\\";
-    CreateDirectoryW(folder.c_str(), nullptr);
-    wchar_t self[MAX_PATH];
-    std::wstring here(self, GetModuleFileNameW(nullptr, self, MAX_PATH));
-    here.erase(here.find_last_of(L'\\') + 1);
+    ScratchFolder planted(L"KorvalePlanted");
+    const std::wstring& folder = planted.Path();
     for (auto [from, to] : {std::pair{L"Korvale.exe", L"Korvale.exe"},
                             std::pair{L"PlantedPsapi.dll", L"PSAPI.dll"},
                             std::pair{L"PsapiByName.exe", L"PsapiByName.exe"}})
-        ASSERT_TRUE(CopyFileW((here + from).c_str(), (folder + to).c_str(), FALSE));
+        ASSERT_TRUE(planted.CopyHere(from, to));
 
     // Under Wine, Wine's own psapi wins over a native one found by name; for these two programs
     // let a native copy come first, as on Windows (Wine reads this from its registry).
@@ -244,9 +422,6 @@ TEST_F(InfoWindowTest, APlantedProcessStatusLibraryIsNotUsed)
     PostMessageW(info, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitClosed());
     m_program.reset();
-    for (const wchar_t* name : {L"Korvale.exe", L"PSAPI.dll", L"PsapiByName.exe"})
-        DeleteFileW((folder + name).c_str());
-    RemoveDirectoryW(folder.c_str());
 }
 
 } // namespace

@@ -2,36 +2,40 @@
 // what it asks of the shell.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "info/InfoActions.h"
+#include "info/ShellRules.h"
 #include "InfoFakes.h"
 
 namespace {
 
 class FakeShell : public IInfoShell {
 public:
-    std::vector<std::string> Calls;
+    std::vector<std::wstring> Calls;
 
-    void ShellOpen(const std::string& FileName, const std::string& Params) override
+    void ShellOpen(const std::wstring& FileName, const std::wstring& Params) override
     {
-        Calls.push_back("open " + FileName + " [" + Params + "]");
+        Calls.push_back(L"open " + FileName + L" [" + Params + L"]");
     }
-    bool ShowFileProperties(const std::string& FileName) override
+    bool ShowFileProperties(const std::wstring& FileName) override
     {
-        Calls.push_back("properties " + FileName);
+        Calls.push_back(L"properties " + FileName);
         return true;
     }
-    void GetFolder(TInfoFolder Folder, std::string& Path) override
+    void GetFolder(TInfoFolder Folder, std::wstring& Path) override
     {
-        Calls.push_back("folder " + std::to_string(static_cast<int>(Folder)));
-        Path = "C:\\Users\\U\\Folder" + std::to_string(static_cast<int>(Folder)) + "\\";
+        Calls.push_back(L"folder " + std::to_wstring(static_cast<int>(Folder)));
+        Path = Folder == TInfoFolder::Startup
+                   ? L"C:\\" + std::wstring(kLongestShellPath, L's')
+                   : L"C:\\Users\\U\\Folder" + std::to_wstring(static_cast<int>(Folder)) + L"\\";
     }
-    void CreateShortcut(const std::string& Target, const std::string& Folder,
-                        const std::string& LinkName) override
+    void CreateShortcut(const std::wstring& Target, const std::wstring& Folder,
+                        const std::wstring& LinkName) override
     {
-        Calls.push_back("shortcut " + Target + " | " + Folder + " | " + LinkName);
+        Calls.push_back(L"shortcut " + Target + L" | " + Folder + L" | " + LinkName);
     }
 };
 
@@ -57,26 +61,32 @@ TEST(FolderOfSender, TakesTheFirstLabelThatIsTheSender)
 
 TEST(InfoLinks, ShortcutsAndFoldersAreFetchedAnewForEachClick)
 {
-    const TestCodePage1252 codePage;
     FakeShell shell;
-    CreateShortcutIn(TInfoFolder::Desktop, "C:\\Apps\\Other.exe", shell, codePage);
-    CreateShortcutIn(TInfoFolder::Desktop, "C:\\Apps\\Other.exe", shell, codePage);
-    CreateShortcutIn(TInfoFolder::None, "C:\\Apps\\Other.exe", shell, codePage);
-    OpenFolder(TInfoFolder::ProgramFolder, "C:\\Apps\\Other.exe", shell, codePage);
-    OpenFolder(TInfoFolder::SendTo, "C:\\Apps\\Other.exe", shell, codePage);
-    OpenFolder(TInfoFolder::None, "C:\\Apps\\Other.exe", shell, codePage);
+    const std::wstring exe = L"C:\\Apps\\\x041A\\Other.exe";
+    CreateShortcutIn(TInfoFolder::Desktop, exe, shell);
+    CreateShortcutIn(TInfoFolder::Desktop, exe, shell);
+    CreateShortcutIn(TInfoFolder::None, exe, shell);
+    OpenFolder(TInfoFolder::ProgramFolder, exe, shell);
+    OpenFolder(TInfoFolder::SendTo, exe, shell);
+    OpenFolder(TInfoFolder::None, exe, shell);
     EXPECT_EQ(shell.Calls,
-              (std::vector<std::string>{
-                  "folder 2", "shortcut C:\\Apps\\Other.exe | C:\\Users\\U\\Folder2\\ | Other",
-                  "folder 2", "shortcut C:\\Apps\\Other.exe | C:\\Users\\U\\Folder2\\ | Other",
-                  "open C:\\Apps\\ []", "folder 3", "open C:\\Users\\U\\Folder3\\ []"}));
+              (std::vector<std::wstring>{
+                  L"folder 2", L"shortcut " + exe + L" | C:\\Users\\U\\Folder2\\ | Other",
+                  L"folder 2", L"shortcut " + exe + L" | C:\\Users\\U\\Folder2\\ | Other",
+                  L"open C:\\Apps\\\x041A\\ []", L"folder 3",
+                  L"open C:\\Users\\U\\Folder3\\ []"}));
+
+    // A folder longer than the shell takes is refused with a message, never handed on.
+    shell.Calls.clear();
+    EXPECT_THROW(OpenFolder(TInfoFolder::Startup, exe, shell), std::runtime_error);
+    EXPECT_EQ(shell.Calls, (std::vector<std::wstring>{L"folder 1"}));
 }
 
 TEST(InfoLinks, MailFormAndOperatingSystemLine)
 {
-    EXPECT_EQ(MailForm("fernwick@korvale.example", "Other.exe"),
-              "MailTo:fernwick@korvale.example?subject=from [Other.exe] user");
-    EXPECT_EQ(MailForm("a%s@b", "100%.exe"), "MailTo:a%s@b?subject=from [100%.exe] user");
+    EXPECT_EQ(MailForm(L"fernwick@korvale.example", L"Other.exe"),
+              L"MailTo:fernwick@korvale.example?subject=from [Other.exe] user");
+    EXPECT_EQ(MailForm(L"a%s@b", L"100%.exe"), L"MailTo:a%s@b?subject=from [100%.exe] user");
 
     EXPECT_EQ(WithoutFirstMicrosoft("Microsoft Windows XP Microsoft"), "Windows XP Microsoft");
     EXPECT_EQ(WithoutFirstMicrosoft("Microsoft Windows 98 SE "), "Windows 98 SE ");

@@ -1,6 +1,7 @@
 // Paths split double-byte aware, and the shell routines' path and placement rules.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 
 #include "info/ExePath.h"
@@ -40,6 +41,14 @@ TEST(ExePath, SplitsAtTheLastSeparatorThatIsNotATrailByte)
         EXPECT_EQ(ExtractFilePath(tested.Path, japanese), tested.Folder);
         EXPECT_EQ(ExtractBaseName(tested.Path, japanese), tested.BaseName);
         EXPECT_EQ(ExtractFileDir(tested.Path, japanese), tested.Dir);
+        // The UTF-16 rules split the same way wherever no double-byte character is involved.
+        const auto wide = [](const std::string& Text) { return std::wstring(Text.begin(), Text.end()); };
+        if (tested.Path.find_first_of("\x95") == std::string::npos) {
+            EXPECT_EQ(ExtractFileName(wide(tested.Path)), wide(tested.FileName));
+            EXPECT_EQ(ExtractFilePath(wide(tested.Path)), wide(tested.Folder));
+            EXPECT_EQ(ExtractBaseName(wide(tested.Path)), wide(tested.BaseName));
+            EXPECT_EQ(ExtractFileDir(wide(tested.Path)), wide(tested.Dir));
+        }
     }
     // In a single-byte code page the same byte is a backslash.
     const TestCodePage1252 western;
@@ -48,39 +57,40 @@ TEST(ExePath, SplitsAtTheLastSeparatorThatIsNotATrailByte)
 
 TEST(ShellOpenDirectory, IsEverythingUpToTheLastBackslashOrColon)
 {
-    const TestCodePage932 codePage;
     const struct {
-        const char* FileName;
-        const char* Directory;
+        const wchar_t* FileName;
+        const wchar_t* Directory;
     } cases[] = {
-        {"C:\\Dir\\Sub", "C:\\Dir\\"},
-        {"C:\\Dir\\", "C:\\Dir\\"},
-        {"MailTo:someone@example.org?subject=from [Korvale.exe] user", "MailTo:"},
-        {"https://example.org/korvale", "https:"},
-        {"http://example.org:8080/x", "http://example.org:"},
-        {"readme.txt", ""},
+        {L"C:\\Dir\\Sub", L"C:\\Dir\\"},
+        {L"C:\\Dir\\", L"C:\\Dir\\"},
+        {L"MailTo:someone@example.org?subject=from [Korvale.exe] user", L"MailTo:"},
+        {L"https://example.org/korvale", L"https:"},
+        {L"http://example.org:8080/x", L"http://example.org:"},
+        {L"readme.txt", L""},
     };
     for (const auto& tested : cases)
-        EXPECT_EQ(ShellOpenDirectory(tested.FileName, codePage), tested.Directory)
-            << tested.FileName;
+        EXPECT_EQ(ShellOpenDirectory(tested.FileName), tested.Directory)
+            << testing::PrintToString(std::wstring(tested.FileName));
 }
 
 TEST(Shortcut, PathAndWorkingDirectory)
 {
-    const TestCodePage932 codePage;
-    EXPECT_EQ(ShortcutPath("C:\\Users\\U\\SendTo", "Tool", codePage), "C:\\Users\\U\\SendTo\\Tool.lnk");
-    EXPECT_EQ(ShortcutPath("C:\\Users\\U\\SendTo\\", "Tool", codePage),
-              "C:\\Users\\U\\SendTo\\Tool.lnk");
-    EXPECT_EQ(ShortcutPath("C:\\Users\\U\\SendTo\\\\", "Tool", codePage),
-              "C:\\Users\\U\\SendTo\\\\Tool.lnk");
-    EXPECT_EQ(ShortcutPath("C:\\Users\\" + kHyou, "Tool", codePage),
-              "C:\\Users\\" + kHyou + "\\Tool.lnk");
-    EXPECT_EQ(ShortcutPath("C:\\Users\\U\\Desktop", "100%s", codePage),
-              "C:\\Users\\U\\Desktop\\100%s.lnk");
+    EXPECT_EQ(ShortcutPath(L"C:\\Users\\U\\SendTo", L"Tool"), L"C:\\Users\\U\\SendTo\\Tool.lnk");
+    EXPECT_EQ(ShortcutPath(L"C:\\Users\\U\\SendTo\\", L"Tool"),
+              L"C:\\Users\\U\\SendTo\\Tool.lnk");
+    EXPECT_EQ(ShortcutPath(L"C:\\Users\\U\\SendTo\\\\", L"Tool"),
+              L"C:\\Users\\U\\SendTo\\\\Tool.lnk");
+    EXPECT_EQ(ShortcutPath(L"C:\\Users\\U\\Desktop", L"100%s"),
+              L"C:\\Users\\U\\Desktop\\100%s.lnk");
 
-    EXPECT_EQ(ShortcutWorkingDirectory("C:\\Apps\\Tool.exe", codePage), "C:\\Apps");
-    EXPECT_EQ(ShortcutWorkingDirectory("C:\\Tool.exe", codePage), "C:\\");
-    EXPECT_EQ(ShortcutWorkingDirectory("C:\\" + kHyou + "\\Tool.exe", codePage), "C:\\" + kHyou);
+    EXPECT_EQ(ShortcutWorkingDirectory(L"C:\\Apps\\Tool.exe"), L"C:\\Apps");
+    EXPECT_EQ(ShortcutWorkingDirectory(L"C:\\Tool.exe"), L"C:\\");
+    EXPECT_EQ(ShortcutWorkingDirectory(L"C:Tool.exe"), L"C:");
+    EXPECT_EQ(ShortcutWorkingDirectory(L"C:\\\x041A\\Tool.exe"), L"C:\\\x041A");
+
+    // MAX_PATH characters with the NUL is what the shell takes, and no more.
+    EXPECT_NO_THROW(RequireShellPath(std::wstring(kLongestShellPath, L'x')));
+    EXPECT_THROW(RequireShellPath(std::wstring(kLongestShellPath + 1, L'x')), std::runtime_error);
 }
 
 TEST(CenteredPosition, CentresOnTheWorkAreaWhereverItLies)

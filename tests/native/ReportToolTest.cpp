@@ -123,16 +123,23 @@ TEST(ReportTool, AFailureIsReportedAndEndsWithCodeOne)
 }
 
 // A full disk or a closed pipe must not pass for a printed report.
-TEST(ReportTool, OutputThatCannotBeWrittenIsAFailure)
+TEST(ReportTool, OutputThatCannotBeWrittenIsAFailureThatSaysSo)
 {
-    std::FILE* full = std::fopen("/dev/full", "w");
-    ASSERT_NE(full, nullptr);
-    CapturedStream err;
-    const int code = RunReportTool(
-        {"--caps"}, [] { return std::make_unique<FakeMixer>(); }, full, err.Stream());
-    std::fclose(full);
-    EXPECT_EQ(code, 1);
-    EXPECT_EQ(err.str(), "KorvaleReport: the report could not be written\n");
+    const struct {
+        const char* Argument;
+        const char* Message;
+    } cases[] = {{"--caps", "KorvaleReport: the report could not be written\n"},
+                 {"--help", "KorvaleReport: the help could not be written\n"}};
+    for (const auto& tested : cases) {
+        std::FILE* full = std::fopen("/dev/full", "w");
+        ASSERT_NE(full, nullptr);
+        CapturedStream err;
+        const int code = RunReportTool(
+            {tested.Argument}, [] { return std::make_unique<FakeMixer>(); }, full, err.Stream());
+        std::fclose(full);
+        EXPECT_EQ(code, 1) << tested.Argument;
+        EXPECT_EQ(err.str(), tested.Message);
+    }
 }
 
 } // namespace

@@ -131,6 +131,28 @@ TEST(GetVersionInfoValue, ReleasesItsBufferOnEveryPath)
     EXPECT_EQ(AllocationCounts().Live, before);
 }
 
+// The wide service counts a text's length in characters: the value is read whole, and no further
+// than the block even when a length says more.
+TEST(GetVersionInfoValue, ReadsWideValuesInTheirOwnCharacters)
+{
+    const std::wstring description = L"\x30DE\x30EB\x30C1 \x30C4\x30FC\x30EB";
+    const auto read = [](FakeVersionResources& Resources) {
+        std::wstring value = L"caller's text";
+        GetVersionInfoValue(Resources, "FileDescription", L"C:\\\x041A\\Korvale.exe", value);
+        return value;
+    };
+    FakeVersionResources resources;
+    resources.AddTranslations({{0x0409, 0x04E4}});
+    resources.AddWide("\\StringFileInfo\\040904E4\\FileDescription", L" " + description + L" ",
+                      static_cast<UINT>(description.size() + 3)); // the NUL counted
+    EXPECT_EQ(read(resources), description);
+
+    FakeVersionResources overlong;
+    overlong.AddTranslations({{0x0409, 0x04E4}});
+    overlong.AddWide("\\StringFileInfo\\040904E4\\FileDescription", description, 4096);
+    EXPECT_EQ(read(overlong), description);
+}
+
 TEST(VersionCaption, NamesTitleVersionAndForm)
 {
     const TestCodePage1252 codePage;
@@ -138,6 +160,16 @@ TEST(VersionCaption, NamesTitleVersionAndForm)
                              "0.8.1.24", "InfoForm"),
               "Korvale Ver.0.8.1.24 - InfoForm");
     EXPECT_EQ(VersionCaption("Korvale", "", "InfoForm"), "Korvale Ver. - InfoForm");
+
+    const auto lower = [](const std::wstring& Text) {
+        std::wstring lowered = Text;
+        for (wchar_t& unit : lowered)
+            unit = unit >= L'A' && unit <= L'Z' ? unit - L'A' + L'a' : unit;
+        return lowered;
+    };
+    EXPECT_EQ(VersionCaption(ApplicationTitle(L"C:\\\x041A\\KORVALE.EXE", lower), L"0.8.1.24",
+                             L"InfoForm"),
+              L"Korvale Ver.0.8.1.24 - InfoForm");
 }
 
 TEST(ApplicationTitle, CutsAtTheFirstDotAndLowersAllButTheFirstCharacter)

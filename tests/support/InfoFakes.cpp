@@ -46,6 +46,13 @@ void FakeVersionResources::Add(const std::string& Path, const std::string& Data,
     m_block += Data;
 }
 
+void FakeVersionResources::AddWide(const std::string& Path, const std::wstring& Text,
+                                   std::optional<UINT> ReportedLength)
+{
+    Add(Path, std::string(reinterpret_cast<const char*>(Text.data()), Text.size() * sizeof(wchar_t)),
+        ReportedLength.value_or(static_cast<UINT>(Text.size())));
+}
+
 void FakeVersionResources::AddTranslations(const std::vector<std::pair<WORD, WORD>>& Pairs)
 {
     std::string data;
@@ -189,4 +196,23 @@ bool FakeStatus::QueryProcessTimes(FILETIME& Creation, FILETIME& Exit, FILETIME&
 void FakeStatus::QueryLocalTime(SYSTEMTIME& Now)
 {
     Now = this->Now;
+}
+
+DWORD FakeVersionResources::GetInfoSize(const wchar_t*, DWORD* Handle)
+{
+    return GetInfoSize("", Handle);
+}
+
+BOOL FakeVersionResources::GetInfo(const wchar_t*, DWORD Handle, DWORD Size, void* Data)
+{
+    return GetInfo("", Handle, Size, Data);
+}
+
+BOOL FakeVersionResources::QueryValue(const void* Block, const wchar_t* SubBlock, void** Buffer,
+                                      UINT* Length)
+{
+    std::string path;
+    for (const wchar_t* unit = SubBlock; *unit; ++unit)
+        path += static_cast<char>(*unit);
+    return QueryValue(Block, path.c_str(), Buffer, Length);
 }

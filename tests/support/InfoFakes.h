@@ -32,6 +32,9 @@ public:
     /// Adds Data at the end of the block for Path, reported with ReportedLength (default: its size).
     void Add(const std::string& Path, const std::string& Data,
              std::optional<UINT> ReportedLength = std::nullopt);
+    /// Adds UTF-16 Text for the wide service's Path, its length reported in characters.
+    void AddWide(const std::string& Path, const std::wstring& Text,
+                 std::optional<UINT> ReportedLength = std::nullopt);
     /// Adds a translation list of (language, code page) pairs.
     void AddTranslations(const std::vector<std::pair<WORD, WORD>>& Pairs);
     /// Makes Path answer with an address outside the caller's block.
@@ -44,6 +47,11 @@ public:
     DWORD GetInfoSize(const char* FileName, DWORD* Handle) override;
     BOOL GetInfo(const char* FileName, DWORD Handle, DWORD Size, void* Data) override;
     BOOL QueryValue(const void* Block, const char* SubBlock, void** Buffer, UINT* Length) override;
+    // The wide forms answer from the same block; a wide path is looked up as its ASCII twin.
+    DWORD GetInfoSize(const wchar_t* FileName, DWORD* Handle) override;
+    BOOL GetInfo(const wchar_t* FileName, DWORD Handle, DWORD Size, void* Data) override;
+    BOOL QueryValue(const void* Block, const wchar_t* SubBlock, void** Buffer,
+                    UINT* Length) override;
 
 private:
     struct TEntry {

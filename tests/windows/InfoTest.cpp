@@ -16,20 +16,20 @@
 
 namespace {
 
-std::string Beside(const char* FileName)
+std::wstring Beside(const wchar_t* FileName)
 {
     return ExeFolder() + FileName;
 }
 
-std::string Read(const char* Key, const std::string& FileName, std::string Value = "kept")
+std::string Read(const char* Key, const std::wstring& FileName, std::string Value = "kept")
 {
-    GetVersionInfoValue(Key, FileName, Value);
+    GetVersionInfoValue(Key, WideToAnsi(FileName), Value);
     return Value;
 }
 
 TEST(VersionResource, ReadsKorvalesOwnValues)
 {
-    const std::string korvale = Beside("Korvale.exe");
+    const std::wstring korvale = Beside(L"Korvale.exe");
     EXPECT_EQ(Read(kVerFileVersion, korvale), "0.8.1.24");
     EXPECT_EQ(Read(kVerInternalName, korvale), "Korvale");
     EXPECT_EQ(Read(kVerOriginalFilename, korvale), "Korvale.exe");
@@ -39,19 +39,20 @@ TEST(VersionResource, ReadsKorvalesOwnValues)
     EXPECT_EQ(Read(kVerComments, korvale), "kept");
     EXPECT_EQ(Read(kVerProductName, korvale), "kept");
     // No version resource at all.
-    EXPECT_EQ(Read(kVerFileVersion, Beside("PlantedProbe.dll")), "kept");
-    EXPECT_EQ(Read(kVerFileVersion, Beside("NoSuchFile.exe")), "kept");
+    EXPECT_EQ(Read(kVerFileVersion, Beside(L"PlantedProbe.dll")), "kept");
+    EXPECT_EQ(Read(kVerFileVersion, Beside(L"NoSuchFile.exe")), "kept");
 }
 
 TEST(VersionResource, CaptionsTheInformationWindow)
 {
-    EXPECT_EQ(VersionCaptionOf(Beside("Korvale.exe"), "InfoForm"), "Korvale Ver.0.8.1.24 - InfoForm");
+    EXPECT_EQ(VersionCaptionOf(Beside(L"Korvale.exe"), L"InfoForm"),
+              L"Korvale Ver.0.8.1.24 - InfoForm");
 
     // This test program has no version resource.
     const HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr,
                                         nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(window, nullptr);
-    SetVersionCaption(window, "InfoForm");
+    SetVersionCaption(window, L"InfoForm");
     wchar_t caption[100] = {};
     GetWindowTextW(window, caption, 100);
     DestroyWindow(window);
@@ -60,10 +61,10 @@ TEST(VersionResource, CaptionsTheInformationWindow)
 
 TEST(ExecutablePath, NamesThisProgram)
 {
-    EXPECT_EQ(ExeFileName(), "WindowsTests.exe");
-    EXPECT_EQ(ExeBaseName(), "WindowsTests");
+    EXPECT_EQ(ExeFileName(), L"WindowsTests.exe");
+    EXPECT_EQ(ExeBaseName(), L"WindowsTests");
     EXPECT_EQ(ExeFolder() + ExeFileName(), ExePath());
-    EXPECT_EQ(ExeFolder().back(), '\\');
+    EXPECT_EQ(ExeFolder().back(), L'\\');
 }
 
 // COM for the shell link object, as the program has it on its window thread.
@@ -72,98 +73,107 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        m_folder = std::string(temp) + "KorvaleShortcutTest";
-        CreateDirectoryA(m_folder.c_str(), nullptr);
-        DeleteFileA(LinkPath().c_str());
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        m_folder = std::wstring(temp) + L"KorvaleShortcutTest";
+        CreateDirectoryW(m_folder.c_str(), nullptr);
+        DeleteFileW(LinkPath().c_str());
     }
     void TearDown() override
     {
-        DeleteFileA(LinkPath().c_str());
-        RemoveDirectoryA(m_folder.c_str());
+        DeleteFileW(LinkPath().c_str());
+        RemoveDirectoryW(m_folder.c_str());
         CoUninitialize();
     }
 
-    std::string LinkPath() const { return m_folder + "\\Korvale.lnk"; }
+    std::wstring LinkPath() const { return m_folder + L"\\Korvale.lnk"; }
 
     int LinkFiles() const
     {
-        WIN32_FIND_DATAA found;
-        const HANDLE search = FindFirstFileA((m_folder + "\\*.lnk").c_str(), &found);
+        WIN32_FIND_DATAW found;
+        const HANDLE search = FindFirstFileW((m_folder + L"\\*.lnk").c_str(), &found);
         if (search == INVALID_HANDLE_VALUE)
             return 0;
         int count = 0;
         do
             ++count;
-        while (FindNextFileA(search, &found));
+        while (FindNextFileW(search, &found));
         FindClose(search);
         return count;
     }
 
-    std::string m_folder;
+    // The message of what CreateShortcut throws; empty when it throws nothing.
+    static std::string ShortcutError(const std::wstring& Target, const std::wstring& Folder)
+    {
+        try {
+            CreateShortcut(Target, Folder, L"Korvale");
+        } catch (const std::runtime_error& error) {
+            return error.what();
+        }
+        return {};
+    }
+
+    std::wstring m_folder;
 };
 
 TEST_F(ShortcutTest, WritesALinkTheShellReadsBack)
 {
-    const std::string target = Beside("Korvale.exe");
-    CreateShortcut(target, m_folder, "Korvale");
-    CreateShortcut(target, m_folder + "\\", "Korvale"); // the same file again, not a second one
+    const std::wstring target = Beside(L"Korvale.exe");
+    CreateShortcut(target, m_folder, L"Korvale");
+    CreateShortcut(target, m_folder + L"\\", L"Korvale"); // the same file again, not a second one
     EXPECT_EQ(LinkFiles(), 1);
 
-    IShellLinkA* link = nullptr;
+    IShellLinkW* link = nullptr;
     ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
-                                           IID_IShellLinkA, reinterpret_cast<void**>(&link))));
+                                           IID_IShellLinkW, reinterpret_cast<void**>(&link))));
     IPersistFile* file = nullptr;
     ASSERT_TRUE(SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))));
-    ASSERT_TRUE(SUCCEEDED(file->Load(AnsiToWide(LinkPath()).c_str(), STGM_READ)));
+    ASSERT_TRUE(SUCCEEDED(file->Load(LinkPath().c_str(), STGM_READ)));
 
-    char text[MAX_PATH] = {};
+    wchar_t text[MAX_PATH] = {};
     link->GetPath(text, MAX_PATH, nullptr, 0);
-    EXPECT_EQ(_stricmp(text, target.c_str()), 0) << text;
+    EXPECT_EQ(_wcsicmp(text, target.c_str()), 0) << WideToUtf8(text);
     link->GetArguments(text, MAX_PATH);
-    EXPECT_STREQ(text, "/starup");
+    EXPECT_STREQ(text, L"/starup");
     link->GetWorkingDirectory(text, MAX_PATH);
-    std::string folder = ExeFolder();
+    std::wstring folder = ExeFolder();
     folder.pop_back();
-    EXPECT_EQ(_stricmp(text, folder.c_str()), 0) << text;
+    EXPECT_EQ(_wcsicmp(text, folder.c_str()), 0) << WideToUtf8(text);
     file->Release();
     link->Release();
 }
 
-TEST_F(ShortcutTest, RefusesAMissingFolderAndReportsTheSystemsMessage)
+TEST_F(ShortcutTest, RefusesWhatItCannotWriteWithAMessageAndWritesNothing)
 {
-    try {
-        CreateShortcut(Beside("Korvale.exe"), "", "Korvale");
-        ADD_FAILURE() << "no error for an empty folder";
-    } catch (const std::runtime_error& error) {
-        EXPECT_STREQ(error.what(), "The folder for the shortcut could not be found.");
-    }
-    EXPECT_EQ(GetFileAttributesA("\\Korvale.lnk"), INVALID_FILE_ATTRIBUTES);
+    const std::wstring korvale = Beside(L"Korvale.exe");
+    EXPECT_EQ(ShortcutError(korvale, L""), "The folder for the shortcut could not be found.");
+    EXPECT_EQ(GetFileAttributesW(L"\\Korvale.lnk"), INVALID_FILE_ATTRIBUTES);
 
-    try {
-        CreateShortcut(Beside("Korvale.exe"), m_folder + "\\No such folder", "Korvale");
-        ADD_FAILURE() << "no error for a folder that does not exist";
-    } catch (const std::runtime_error& error) {
-        EXPECT_NE(std::string(error.what()), "");
-        EXPECT_EQ(std::string(error.what()).find("OLE"), std::string::npos) << error.what();
-    }
+    const std::string missing = ShortcutError(korvale, m_folder + L"\\No such folder");
+    EXPECT_NE(missing, "") << "no error for a folder that does not exist";
+    EXPECT_EQ(missing.find("OLE"), std::string::npos) << missing;
+
+    // The shell would cut a path of MAX_PATH characters or more: refused before it gets there.
+    const std::wstring deep = m_folder + L"\\" + std::wstring(MAX_PATH, L'd') + L"\\Korvale.exe";
+    EXPECT_EQ(ShortcutError(deep, m_folder).rfind("The path is too long for the Windows shell", 0),
+              0u);
+    EXPECT_EQ(LinkFiles(), 0);
 }
 
 TEST(SpecialFolders, ResolveToExistingFolders)
 {
-    using Getter = void (*)(std::string&);
+    using Getter = void (*)(std::wstring&);
     for (Getter get : {GetDesktopFolder, GetStartupFolder, GetSendToFolder}) {
-        std::string folder = "previous";
+        std::wstring folder = L"previous";
         get(folder);
-        ASSERT_NE(folder, "");
-        const DWORD attributes = GetFileAttributesA(folder.c_str());
-        EXPECT_NE(attributes, INVALID_FILE_ATTRIBUTES) << folder;
-        EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY) << folder;
+        ASSERT_NE(folder, L"");
+        const DWORD attributes = GetFileAttributesW(folder.c_str());
+        EXPECT_NE(attributes, INVALID_FILE_ATTRIBUTES) << WideToUtf8(folder);
+        EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY) << WideToUtf8(folder);
     }
-    std::string none = "previous";
+    std::wstring none = L"previous";
     GetSpecialFolderPath(0x7FFF, none);
-    EXPECT_EQ(none, "");
+    EXPECT_EQ(none, L"");
 }
 
 TEST(CenterOnWorkArea, CentresAWindowOnTheWorkArea)

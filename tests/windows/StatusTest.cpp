@@ -1,6 +1,8 @@
 // The status report against the real system: nine lines in their formats, with real amounts.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <regex>
 #include <string>
 #include <vector>
@@ -36,6 +38,18 @@ TEST(StatusOnWindows, NineLinesWithRealAmounts)
     for (size_t line : {0u, 2u, 3u})
         EXPECT_EQ(lines[line].find(":0 KB"), std::string::npos) << lines[line];
     EXPECT_EQ(lines[0].find("Total:0 KB"), std::string::npos);
+}
+
+// The user's own settings: no thousands separator is no separator, not a comma.
+TEST(StatusOnWindows, TheUsersEmptyThousandsSeparatorMeansNone)
+{
+    wchar_t saved[16] = {};
+    ASSERT_GT(GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, saved, 16), 0);
+    ASSERT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, L""));
+    const TNumberSeparators separators = UserNumberSeparators();
+    SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, saved);
+    EXPECT_EQ(separators.Thousands, "");
+    EXPECT_EQ(FormatSize(suNone, 1234567, separators), "1234567");
 }
 
 } // namespace
