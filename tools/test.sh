@@ -2,6 +2,7 @@
 # Builds all three builds and runs every test:
 #   native       unit tests of the portable code, then again under AddressSanitizer and UBSan
 #   win32        static checks of the 32-bit release Korvale.exe
+#   set-up       tools/with-wine.sh itself: exit statuses, signals, nothing left behind
 #   win64        static checks, Windows tests and end-to-end tests of the 64-bit build under Wine
 # Installs what it needs first. Leaves screenshots of the main window and of the information
 # window in build/win64/.
@@ -17,6 +18,7 @@ done
 ctest --preset native
 ctest --preset native-asan
 ctest --preset win32
+sh tests/setup/check-with-wine.sh
 HOME=$PWD/build/win64/home/null-alsa tools/with-wine.sh sh -c '
   ctest --preset win64 &&
   tools/screenshot.sh build/win64/bin/Korvale.exe Form1 build/win64/main-window.png &&

@@ -2,8 +2,11 @@
 # Runs a command in a private Wine environment on a private X display:
 #   tools/with-wine.sh <command> [arguments...]
 # Starts Xvfb (on a free display it picks itself), a wineserver and a fresh 64-bit Wine prefix,
-# runs the command with DISPLAY, WINEPREFIX, WINESERVER, WINEDEBUG and WINEDLLOVERRIDES set, and
-# stops what it started, by process id, when the command ends. Exits with the command's status.
+# runs the command with DISPLAY, WINEPREFIX, WINESERVER, WINEDEBUG, WINEDLLOVERRIDES and TMPDIR
+# set, and stops what it started, by process id, when the command ends or a signal (INT, TERM,
+# HUP) arrives. Exits with the command's status, or 128 + the signal's number when interrupted.
+# Leaves nothing behind: everything lives in one folder under $TMPDIR (or /tmp), removed at the
+# end.
 set -eu
 
 wine_dir=/usr/lib/wine
@@ -12,32 +15,61 @@ WINESERVER=${WINESERVER:-$wine_dir/wineserver64}
 [ -x "$WINESERVER" ] || WINESERVER=$(command -v wineserver)
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/korvale-wine.XXXXXX")
+# Every process started from here carries the run's prefix in its environment.
+WINEPREFIX=$work/prefix
+export WINEPREFIX
 xvfb_pid=
 server_pid=
+command_pid=
+
+# True while process $1 runs (an ended child that is not yet waited for does not run).
+running() {
+  [ -r "/proc/$1/stat" ] && [ "$(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | cut -d' ' -f1)" != Z ]
+}
+
+# Ends a process and its process group: each of ours was started as a session leader.
+end_session() {
+  kill -TERM "-$1" 2>/dev/null || true
+  tries=0
+  while running "$1" && [ $tries -lt 50 ]; do
+    tries=$((tries + 1))
+    sleep 0.1
+  done
+  kill -KILL "-$1" 2>/dev/null || true
+  wait "$1" 2>/dev/null || true
+}
 
 stop() {
   set +e
+  trap '' INT TERM HUP
+  [ -z "$command_pid" ] || end_session "$command_pid"
   if [ -n "$server_pid" ]; then
-    WINEPREFIX="$work/prefix" "$WINESERVER" -k 2>/dev/null # ends the prefix's Windows processes
-    kill "$server_pid" 2>/dev/null
-    wait "$server_pid" 2>/dev/null
+    "$WINESERVER" -k 2>/dev/null # the prefix's Windows processes, then the server itself
+    end_session "$server_pid"
   fi
-  if [ -n "$xvfb_pid" ]; then
-    kill "$xvfb_pid" 2>/dev/null
-    wait "$xvfb_pid" 2>/dev/null
-  fi
+  [ -z "$xvfb_pid" ] || end_session "$xvfb_pid"
   rm -rf "$work"
 }
 trap stop EXIT
-trap 'exit 130' INT TERM
+trap 'exit 129' HUP
+trap 'exit 130' INT
+trap 'exit 143' TERM
 
-# Xvfb writes the number of the display it chose to descriptor 3 once it is ready.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+# The wineserver, Xvfb and the command each run in a session of their own: a signal to this
+# script's process group (what timeout and a cancelled CI job send) reaches only the script, which
+# then stops them in order. Killed directly, the wineserver would leave the prefix's Windows
+# processes behind, blocked for ever. In a shell without job control a background process does
+# not lead its group, so setsid makes its session without forking: $! stays its process id.
+
+# Xvfb writes the number of the display it chose to descriptor 3 once it is ready; -noreset keeps
+# it from resetting each time its last client leaves.
+setsid Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -dpi 96 -nolisten tcp \
+  3>"$work/display" 2>"$work/xvfb.log" </dev/null &
 xvfb_pid=$!
 tries=0
 until [ -s "$work/display" ]; do
   tries=$((tries + 1))
-  if [ $tries -gt 100 ] || ! kill -0 "$xvfb_pid" 2>/dev/null; then
+  if [ $tries -gt 100 ] || ! running "$xvfb_pid"; then
     echo "with-wine: Xvfb did not start:" >&2
     cat "$work/xvfb.log" >&2
     exit 1
@@ -46,29 +78,57 @@ until [ -s "$work/display" ]; do
 done
 
 DISPLAY=:$(cat "$work/display")
-WINEPREFIX=$work/prefix
 WINEDEBUG=-all
 WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" # no Mono or Gecko prompts, no menu entries
-export DISPLAY WINEPREFIX WINESERVER WINEDEBUG WINEDLLOVERRIDES WINE
+# Debian's Wine keeps the server's socket in a folder $TMPDIR/wine-XXXXXX, which it names in the
+# prefix's file "wineserver"; every Wine process must see the same TMPDIR to find it.
+TMPDIR=$work/tmp
+export DISPLAY WINESERVER WINEDEBUG WINEDLLOVERRIDES WINE TMPDIR
+mkdir -p "$WINEPREFIX" "$TMPDIR"
 
-# A wineserver of our own in the foreground, so its process id is ours to stop. Wait until it
-# listens on its socket, or the first Wine program would race to start a server of its own.
-mkdir -p "$WINEPREFIX"
-"$WINESERVER" --foreground --persistent &
+# A wineserver of our own, so its process id is ours to stop. It is ready when the socket it
+# named in the prefix listens: a Wine program started before that would make a second server
+# folder of its own for the same prefix.
+setsid "$WINESERVER" --foreground --persistent </dev/null >"$work/wineserver.log" 2>&1 &
 server_pid=$!
+server_ready() {
+  [ -s "$WINEPREFIX/wineserver" ] || return 1
+  for socket in "$TMPDIR/$(cat "$WINEPREFIX/wineserver")"/server-*/socket; do
+    [ -S "$socket" ] && return 0
+  done
+  return 1
+}
 tries=0
-until ls -l "/proc/$server_pid/fd" 2>/dev/null | grep -q 'socket:'; do
+until server_ready; do
   tries=$((tries + 1))
-  if [ $tries -gt 100 ] || ! kill -0 "$server_pid" 2>/dev/null; then
-    echo "with-wine: the wineserver did not start" >&2
+  if [ $tries -gt 400 ] || ! running "$server_pid"; then
+    echo "with-wine: the wineserver did not start:" >&2
+    cat "$work/wineserver.log" >&2
     exit 1
   fi
-  sleep 0.1
+  sleep 0.05
 done
-if ! "$WINE" wineboot -i >"$work/wineboot.log" 2>&1; then
-  echo "with-wine: the Wine prefix could not be created:" >&2
-  cat "$work/wineboot.log" >&2
-  exit 1
+
+# Runs a command in a session of its own and waits for it; a signal ends the wait at once.
+run() {
+  "$@" 0<&3 3<&- &
+  command_pid=$!
+  status=0
+  wait "$command_pid" || status=$?
+  command_pid=
+  return $status
+}
+
+# Makes the prefix. Should that fail, Wine's reasons (its error messages, which WINEDEBUG=-all
+# hides) are gathered by trying once more with them on.
+exec 3</dev/null
+if ! run setsid "$WINE" wineboot -i >"$work/wineboot.log" 2>&1; then
+  echo "with-wine: wineboot -i failed (exit status $status); once more, with Wine's errors shown" >&2
+  if ! WINEDEBUG=err+all run setsid "$WINE" wineboot -i >"$work/wineboot.log" 2>&1; then
+    echo "with-wine: the Wine prefix could not be created (wineboot exit status $status):" >&2
+    cat "$work/wineboot.log" >&2
+    exit 1
+  fi
 fi
 
 # Wine's own fonts (Tahoma, Marlett for the caption buttons) are packaged apart from the Wine that
@@ -76,8 +136,9 @@ fi
 cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 
 # There is no window manager on the display: let Wine draw the window frames itself.
-"$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+run setsid "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
 
+exec 3<&0
 status=0
-"$@" || status=$?
+run setsid "$@" || true
 exit $status

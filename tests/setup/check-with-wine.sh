@@ -1,0 +1,69 @@
+#!/bin/sh
+# Checks tools/with-wine.sh as users and CI use it: runs in a row pass the command's exit status
+# through; a SIGTERM to the process group in the middle of a command (what timeout and a cancelled
+# CI job send) and a Ctrl-C while the prefix is being made end the run at once with 128 + the
+# signal's number; and no run leaves a process or a file behind.
+set -u
+cd "$(dirname "$0")/../.."
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch" "$scratch.out" "$scratch.started"' EXIT
+export TMPDIR="$scratch"
+failed=0
+fail() {
+  echo "FAIL: $*"
+  failed=1
+}
+
+# Processes of this check's runs: each carries its run's Wine prefix, under $scratch.
+leftovers() {
+  sleep 1
+  grep -l "WINEPREFIX=$scratch/" /proc/[0-9]*/environ 2>/dev/null | cut -d/ -f3 | tr '\n' ' '
+}
+
+check_clean() {
+  left=$(leftovers)
+  [ -z "$left" ] || fail "$1 left processes running: $left"
+  [ -z "$(ls -A "$scratch")" ] || fail "$1 left files: $(ls -A "$scratch")"
+}
+
+expect_status() {
+  [ "$2" -eq "$3" ] || fail "$1 exited with $2, expected $3"
+}
+
+for run in 1 2 3; do
+  tools/with-wine.sh sh -c '"$WINE" cmd /c exit 5' >"$scratch.out" 2>&1
+  expect_status "run $run" $? 5
+  check_clean "run $run"
+done
+
+# SIGTERM to the whole process group while a Windows program runs.
+setsid tools/with-wine.sh sh -c 'touch "$0"; "$WINE" notepad.exe' "$scratch.started" >"$scratch.out" 2>&1 &
+run=$!
+tries=0
+until [ -e "$scratch.started" ] || [ $tries -gt 600 ]; do
+  tries=$((tries + 1))
+  sleep 0.1
+done
+sleep 2
+kill -TERM "-$run"
+wait $run
+expect_status "a run sent SIGTERM" $? 143
+check_clean "a run sent SIGTERM"
+
+# Ctrl-C while the prefix is being made (the shell that starts it in the background would have
+# it ignore SIGINT, so the default is restored).
+setsid env --default-signal=INT tools/with-wine.sh true >"$scratch.out" 2>&1 &
+run=$!
+tries=0
+until ls -d "$scratch"/korvale-wine.*/prefix/drive_c >/dev/null 2>&1 || [ $tries -gt 300 ]; do
+  tries=$((tries + 1))
+  sleep 0.1
+done
+kill -INT "-$run"
+wait $run
+expect_status "a run interrupted while making the prefix" $? 130
+grep -q 'could not be created' "$scratch.out" && fail "an interruption was reported as a failure"
+check_clean "a run interrupted while making the prefix"
+
+[ $failed -eq 0 ] && echo "ok:   tools/with-wine.sh passed exit statuses, stopped on signals, left nothing"
+exit $failed
