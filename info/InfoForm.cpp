@@ -4,9 +4,9 @@
 #include <stdexcept>
 #include <string>
 
+#include "info/ExePath.h"
 #include "info/Info.h"
 #include "info/InfoActions.h"
-#include "info/ExePath.h"
 #include "info/SystemPlatform.h"
 #include "platform/Controls.h"
 #include "platform/Format.h"
