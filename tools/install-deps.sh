@@ -1,12 +1,17 @@
 #!/bin/sh
 # Installs the Debian packages that building and testing Korvale need, once: when every package
-# is already there it changes nothing and asks the network nothing.
-# 64-bit Wine only: these machines run no 32-bit code, so the 32-bit program is checked statically.
+# is already there it changes nothing and asks the network nothing:
+#   tools/install-deps.sh [guest]
+# 64-bit Wine only: these machines run no 32-bit code. With "guest", also what the 32-bit layer
+# needs: QEMU and mmdebstrap, which build and boot an emulated machine that has 32-bit Wine inside
+# (the host never gets the i386 architecture), and the i686 compilers of the posix thread model.
 set -eu
 
 packages="cmake ninja-build g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   wine64 fonts-wine fonts-ipafont-gothic fonts-liberation xvfb x11-utils imagemagick locales"
+[ "${1:-}" != guest ] || packages="$packages qemu-system-x86 mmdebstrap e2fsprogs
+  g++-mingw-w64-i686-posix"
 
 sudo=
 [ "$(id -u)" -eq 0 ] || sudo=sudo

@@ -6,7 +6,11 @@
 # set, and stops what it started, by process id, when the command ends or a signal (INT, TERM,
 # HUP) arrives. Exits with the command's status, or 128 + the signal's number when interrupted.
 # Leaves nothing behind: everything lives in one folder under $TMPDIR (or /tmp), removed at the
-# end.
+# end. With KORVALE_WINE_PREFIX_TEMPLATE naming a prefix made beforehand (as tools/guest/
+# make-prefix.sh makes it), the run's prefix is a copy of it instead of a new one: the emulated
+# guest keeps one in its image, as making one there takes minutes. The copy is made of hard
+# links, which is quick and takes no room (Wine replaces the files it changes rather than
+# rewriting them), so the template must lie on the file system of $TMPDIR.
 set -eu
 
 wine_dir=/usr/lib/wine
@@ -85,6 +89,8 @@ WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" # no Mono or Gecko prom
 TMPDIR=$work/tmp
 export DISPLAY WINESERVER WINEDEBUG WINEDLLOVERRIDES WINE TMPDIR
 mkdir -p "$WINEPREFIX" "$TMPDIR"
+template=${KORVALE_WINE_PREFIX_TEMPLATE:-}
+[ -z "$template" ] || cp -al "$template/." "$WINEPREFIX/"
 
 # A wineserver of our own, so its process id is ours to stop. It is ready when the socket it
 # named in the prefix listens: a Wine program started before that would make a second server
@@ -119,24 +125,24 @@ run() {
   return $status
 }
 
-# Makes the prefix. Should that fail, Wine's reasons (its error messages, which WINEDEBUG=-all
-# hides) are gathered by trying once more with them on.
+# Makes the prefix, unless it is a copy. Should that fail, Wine's reasons (its error messages,
+# which WINEDEBUG=-all hides) are gathered by trying once more with them on.
 exec 3</dev/null
-if ! run setsid "$WINE" wineboot -i >"$work/wineboot.log" 2>&1; then
-  echo "with-wine: wineboot -i failed (exit status $status); once more, with Wine's errors shown" >&2
-  if ! WINEDEBUG=err+all run setsid "$WINE" wineboot -i >"$work/wineboot.log" 2>&1; then
-    echo "with-wine: the Wine prefix could not be created (wineboot exit status $status):" >&2
-    cat "$work/wineboot.log" >&2
-    exit 1
+if [ -z "$template" ]; then
+  if ! run setsid "$WINE" wineboot -i >"$work/wineboot.log" 2>&1; then
+    echo "with-wine: wineboot -i failed (exit status $status); once more, with Wine's errors shown" >&2
+    if ! WINEDEBUG=err+all run setsid "$WINE" wineboot -i >"$work/wineboot.log" 2>&1; then
+      echo "with-wine: the Wine prefix could not be created (wineboot exit status $status):" >&2
+      cat "$work/wineboot.log" >&2
+      exit 1
+    fi
   fi
+  # Wine's own fonts (Tahoma, Marlett for the caption buttons) are packaged apart from the Wine
+  # that Debian builds here, which does not look for them: put them where every program looks.
+  cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  # There is no window manager on the display: let Wine draw the window frames itself.
+  run setsid "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
 fi
-
-# Wine's own fonts (Tahoma, Marlett for the caption buttons) are packaged apart from the Wine that
-# Debian builds here, which does not look for them: put them where every Windows program looks.
-cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-
-# There is no window manager on the display: let Wine draw the window frames itself.
-run setsid "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
 
 exec 3<&0
 status=0

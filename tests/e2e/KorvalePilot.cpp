@@ -1,5 +1,7 @@
 // Drives a Korvale.exe that is already running, for the scripts that watch it from outside:
 //   KorvalePilot open-info       presses Version and waits until the information window is up
+//   KorvalePilot reports         presses both report buttons and prints what the two text boxes
+//                                then hold, as UTF-8 (first the capabilities, then the volumes)
 //   KorvalePilot soak <cycles>   opens and closes the information window <cycles> times, pressing
 //                                both report buttons once per cycle and then emptying both text
 //                                boxes (so only what leaks can grow); soak-info and soak-reports
@@ -39,6 +41,18 @@ bool OpenInfo(const Korvale& Program)
     return WaitUntil([] { return InfoWindow() && IsWindowVisible(InfoWindow()); }, 10000);
 }
 
+// The text of an edit control in another process (the system copies WM_GETTEXT across), as UTF-8.
+std::string MemoText(HWND Memo)
+{
+    const std::wstring text = WindowText(Memo);
+    const int length = static_cast<int>(text.size());
+    std::string utf8(static_cast<size_t>(
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr)), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), length, utf8.data(), static_cast<int>(utf8.size()),
+                        nullptr, nullptr);
+    return utf8;
+}
+
 bool CloseInfo()
 {
     PostMessageW(InfoWindow(), WM_CLOSE, 0, 0);
@@ -58,6 +72,13 @@ int main(int Argc, char** Argv)
     }
     if (command == "open-info")
         return OpenInfo(program) ? 0 : 1;
+    if (command == "reports") {
+        SendMessageW(program.Caps, BM_CLICK, 0, 0);
+        SendMessageW(program.Volume, BM_CLICK, 0, 0);
+        const std::string text = MemoText(program.Memo1) + MemoText(program.Memo2);
+        std::fwrite(text.data(), 1, text.size(), stdout);
+        return 0;
+    }
     const bool info = command == "soak" || command == "soak-info";
     const bool reports = command == "soak" || command == "soak-reports";
     if ((info || reports) && Argc > 2) {
@@ -76,6 +97,7 @@ int main(int Argc, char** Argv)
         }
         return 0;
     }
-    std::fprintf(stderr, "usage: KorvalePilot open-info | soak | soak-info | soak-reports <cycles>\n");
+    std::fprintf(stderr,
+                 "usage: KorvalePilot open-info | reports | soak | soak-info | soak-reports <cycles>\n");
     return 2;
 }

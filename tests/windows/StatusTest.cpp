@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <regex>
 #include <string>
 #include <vector>
@@ -38,6 +39,16 @@ TEST(StatusOnWindows, NineLinesWithRealAmounts)
     for (size_t line : {0u, 2u, 3u})
         EXPECT_EQ(lines[line].find(":0 KB"), std::string::npos) << lines[line];
     EXPECT_EQ(lines[0].find("Total:0 KB"), std::string::npos);
+
+    // The address space is the process's own: at most 4 GB for a 32-bit program (2 GB unless
+    // it is large-address aware), far more for a 64-bit one.
+    std::string total = lines[2].substr(lines[2].find("Total:") + 6);
+    total.erase(std::remove(total.begin(), total.end(), ','), total.end());
+    const unsigned long long totalKb = std::stoull(total);
+    if (sizeof(void*) == 4)
+        EXPECT_LE(totalKb, 4194304ull) << lines[2];
+    else
+        EXPECT_GT(totalKb, 4194304ull) << lines[2];
 }
 
 // The user's own settings: no thousands separator is no separator, not a comma.

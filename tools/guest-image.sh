@@ -1,0 +1,75 @@
+#!/bin/sh
+# Builds the emulated guest in which the 32-bit Korvale runs: an x86_64 Debian 12 root with 32-bit
+# Wine beside 64-bit Wine, made from Debian's packages by mmdebstrap (which sets up the i386
+# packages inside its own root: the host never gets the i386 architecture or wine32), and a Wine
+# prefix made once inside the running guest. As root:
+#   tools/guest-image.sh
+# The image lives in a cache folder outside the work tree, $KORVALE_GUEST_CACHE (by default
+# /var/cache/korvale-guest): root.img, vmlinuz, initrd.img, and the .deb files for the next
+# build. A stamp of this recipe (the package list and the guest's own scripts) decides whether
+# the image is built again; with an up-to-date image the script does nothing.
+set -eu
+cd "$(dirname "$0")/.."
+cache=${KORVALE_GUEST_CACHE:-/var/cache/korvale-guest}
+mirror=${KORVALE_GUEST_MIRROR:-http://deb.debian.org/debian}
+
+# What Wine needs to run both kinds of program on an X display of its own, with ALSA's null
+# device; the X extensions Wine's X11 driver loads, in both architectures; ctest to run the
+# suites; the Japanese locale; and a kernel with its initrd.
+x11_libraries="libxrender1 libxrandr2 libxi6 libxcursor1 libxinerama1 libxcomposite1 libxfixes3"
+packages="linux-image-cloud-amd64 initramfs-tools mount procps util-linux
+  wine wine64 libwine wine32:i386 libwine:i386 libasound2 libasound2:i386
+  fonts-wine fonts-liberation fonts-ipafont-gothic xvfb x11-utils cmake locales
+  $x11_libraries $(for library in $x11_libraries; do printf '%s:i386 ' "$library"; done)"
+
+stamp=$(printf '%s\n' "$packages" "$mirror" | cat - tools/guest-image.sh tools/guest/init.sh \
+  tools/guest/make-prefix.sh | sha256sum | cut -d' ' -f1)
+if [ -f "$cache/stamp" ] && [ "$(cat "$cache/stamp")" = "$stamp" ] && [ -f "$cache/root.img" ]; then
+  echo "guest-image: $cache is up to date"
+  exit 0
+fi
+
+started=$(date +%s)
+mkdir -p "$cache/debs"
+rm -rf "$cache/build"
+mkdir -p "$cache/build"
+trap 'rm -rf "$cache/build"' EXIT
+root=$cache/build/root
+
+echo "guest-image: building the guest root (Debian packages, amd64 and i386)"
+include=$(echo $packages | tr ' ' ',')
+# Documentation and translations are left out; the .debs are kept for the next build.
+mmdebstrap --quiet --variant=essential --architectures=amd64,i386 --include="$include" \
+  --aptopt='APT::Install-Recommends "false"' \
+  --dpkgopt='path-exclude=/usr/share/doc/*' --dpkgopt='path-exclude=/usr/share/man/*' \
+  --dpkgopt='path-exclude=/usr/share/info/*' \
+  --setup-hook="mkdir -p \"\$1/var/cache/apt/archives\"" \
+  --setup-hook="sync-in $cache/debs /var/cache/apt/archives" \
+  --customize-hook="sync-out /var/cache/apt/archives $cache/debs" \
+  --customize-hook="chroot \"\$1\" localedef -i ja_JP -f UTF-8 ja_JP.UTF-8" \
+  --customize-hook="upload tools/guest/init.sh /sbin/korvale-init" \
+  --customize-hook="chmod 755 \"\$1/sbin/korvale-init\"" \
+  bookworm "$root" "$mirror"
+# ALSA's null device as the default: Wine's winmm then shows two mixer devices.
+printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$root/root/.asoundrc"
+cp "$root"/boot/vmlinuz-* "$cache/build/vmlinuz"
+cp "$root"/boot/initrd.img-* "$cache/build/initrd.img"
+rm -rf "$root/boot"/* "$root/var/cache/apt/archives"/*.deb
+echo "guest-image: root built in $(( $(date +%s) - started )) s"
+
+# Room for the Wine prefix and what the tests write; the file is sparse.
+size_mb=$(( $(du -sm "$root" | cut -f1) + 2048 ))
+mke2fs -q -t ext4 -L korvale-root -d "$root" "$cache/build/root.img" "${size_mb}M"
+rm -rf "$root"
+
+# The Wine prefix, made once inside the guest (32-bit Wine cannot run on the host) and kept in
+# the image: each test boot then uses it on a throw-away overlay.
+echo "guest-image: making the Wine prefix inside the guest"
+mkdir -p "$cache/build/job"
+cp tools/guest/make-prefix.sh "$cache/build/job/run.sh"
+KORVALE_GUEST_DIR=$cache/build tools/guest-run.sh --keep-changes "$cache/build/job" \
+  "$cache/build/prefix-results"
+
+mv "$cache/build/root.img" "$cache/build/vmlinuz" "$cache/build/initrd.img" "$cache/"
+echo "$stamp" >"$cache/stamp"
+echo "guest-image: $cache built in $(( $(date +%s) - started )) s ($(du -sh "$cache/root.img" | cut -f1) on disk, $(du -sh "$cache/debs" | cut -f1) of packages)"
