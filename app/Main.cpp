@@ -7,6 +7,7 @@
 
 #include "app/Unit1.h"
 #include "info/Info.h"
+#include "platform/ApplicationWindow.h"
 
 namespace {
 
@@ -32,12 +33,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int CmdShow)
     try {
         TForm1 form;
         Form1 = &form;
+        SetApplicationWindow(form.Handle());
+        const ScopeExit forget([] {
+            SetApplicationWindow(nullptr);
+            Form1 = nullptr;
+        });
         form.Show(CmdShow);
-        const int exitCode = RunMessageLoop(form);
-        Form1 = nullptr;
-        return exitCode;
+        return RunMessageLoop(form);
     } catch (const std::exception& error) {
-        Form1 = nullptr;
         // A main window that failed while being made has asked the loop to quit; the request
         // would close the message box as soon as it opened.
         MSG quit;

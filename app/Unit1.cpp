@@ -19,11 +19,6 @@
 
 TForm1* Form1 = nullptr;
 
-HWND MainWindowHandle()
-{
-    return Form1 ? Form1->Handle() : nullptr;
-}
-
 namespace {
 
 const wchar_t kFormClass[] = L"TForm1";
@@ -38,7 +33,7 @@ constexpr RECT kBtnmixerGetDevCaps = {96, 8, 96 + 121, 8 + 25};
 constexpr RECT kButton1 = {96, 8, 96 + 129, 8 + 25};
 constexpr RECT kLabel1 = {232, 16, 232 + 238, 16 + 13};
 constexpr RECT kBtnVersion = {16, 32, 16 + 75, 32 + 25};
-constexpr int kFontHeight = -13;
+constexpr int kFontHeight = 13; // pixels, the characters' height
 constexpr int kStartPage = 1;
 constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
@@ -110,17 +105,8 @@ std::wstring MessageFontFace()
 UniqueFont CreateFormFont()
 {
     const TFontChoice choice = ChooseFormFont(ShiftJisFaces(), MessageFontFace());
-    LOGFONTW font{};
-    font.lfHeight = kFontHeight;
-    font.lfWeight = FW_NORMAL;
-    font.lfCharSet = choice.ShiftJis ? SHIFTJIS_CHARSET : DEFAULT_CHARSET;
-    font.lfQuality = DEFAULT_QUALITY;
-    font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-    lstrcpynW(font.lfFaceName, choice.Face.c_str(), LF_FACESIZE);
-    UniqueFont handle(CreateFontIndirectW(&font));
-    if (!handle)
-        throw std::runtime_error("The window font could not be created.");
-    return handle;
+    return MakeFont(choice.Face.c_str(), kFontHeight, FW_NORMAL, false,
+                    choice.ShiftJis ? SHIFTJIS_CHARSET : DEFAULT_CHARSET);
 }
 
 HWND CreateMemo(HWND Parent)

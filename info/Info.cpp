@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "info/ExePath.h"
+#include "info/PathRules.h"
 #include "info/SystemPlatform.h"
 
 TInfoUnit::TInfoUnit() : m_comInitialized(SUCCEEDED(CoInitialize(nullptr)))

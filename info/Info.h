@@ -11,9 +11,6 @@
 #include "info/OSDescription.h"
 #include "info/VersionInfo.h"
 
-/// The program's main window: the owner of what the shell shows for it.
-HWND MainWindowHandle();
-
 /// Unit Info's start and end, for the program's lifetime: COM for the program's one thread (a
 /// single-threaded apartment), which the shortcuts need, from before the first window to the end.
 class TInfoUnit {

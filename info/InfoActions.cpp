@@ -1,6 +1,6 @@
 #include "info/InfoActions.h"
 
-#include "info/ExePath.h"
+#include "info/PathRules.h"
 #include "info/ShellRules.h"
 
 TInfoFolder FolderOfSender(const void* Sender,

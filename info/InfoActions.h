@@ -6,20 +6,7 @@
 #include <string>
 #include <utility>
 
-/// The folders the window's links open or write shortcuts into.
-enum class TInfoFolder { None, Startup, Desktop, SendTo, ProgramFolder };
-
-/// The shell as the window's links use it.
-class IInfoShell {
-public:
-    virtual ~IInfoShell() = default;
-    virtual void ShellOpen(const std::wstring& FileName, const std::wstring& Params) = 0;
-    virtual bool ShowFileProperties(const std::wstring& FileName) = 0;
-    /// The path of the Startup, Desktop or SendTo folder (GetStartupFolder and its kin).
-    virtual void GetFolder(TInfoFolder Folder, std::wstring& Path) = 0;
-    virtual void CreateShortcut(const std::wstring& Target, const std::wstring& Folder,
-                                const std::wstring& LinkName) = 0;
-};
+#include "info/InfoPlatform.h"
 
 /// The folder of the first label in InOrder that is Sender; None when there is none. The shared
 /// click handlers tell their labels apart this way, in the order they list them.

@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "info/ExePath.h"
+#include "info/PathRules.h"
 #include "info/Info.h"
 #include "info/InfoActions.h"
 #include "info/SystemPlatform.h"
@@ -65,6 +65,7 @@ struct TLabel {
 };
 
 // In declaration order: a later label lies over an earlier one.
+// clang-format off
 const TLabel kLabels[] = {
     {&TInfoForm::LblExeName, {56, 16}, L"", TLook::ExeName, true},
     {&TInfoForm::lblComment, {56, 64}, L"", TLook::WindowText, true},
@@ -96,6 +97,7 @@ const TLabel kLabels[] = {
     {&TInfoForm::LblNonPagedPoolUsage, {16, 328}, L"", TLook::ProcessLine, true},
     {&TInfoForm::LblProcessTime, {16, 344}, L"", TLook::ProcessLine, true},
 };
+// clang-format on
 
 // The labels of the nine status lines, in the order of the lines.
 HWND TInfoForm::*const kStatusLabels[] = {
@@ -127,20 +129,6 @@ COLORREF TextColour(TLook Look)
     }
 }
 
-UniqueFont MakeFont(const wchar_t* Face, int Height, int Weight, bool Underline, BYTE Charset)
-{
-    LOGFONTW font{};
-    font.lfHeight = -Height;
-    font.lfWeight = Weight;
-    font.lfUnderline = Underline;
-    font.lfCharSet = Charset;
-    lstrcpynW(font.lfFaceName, Face, LF_FACESIZE);
-    UniqueFont handle(CreateFontIndirectW(&font));
-    if (!handle)
-        throw std::runtime_error("A font of the information window could not be created.");
-    return handle;
-}
-
 // Gives Control its new size, keeping its top-left corner; nothing when it has that size already.
 void Resize(HWND Control, int Width, int Height)
 {
@@ -150,41 +138,6 @@ void Resize(HWND Control, int Width, int Height)
         SetWindowPos(Control, nullptr, 0, 0, Width, Height,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
-
-// The shell as the window's links use it: unit Info's shell routines.
-class SystemInfoShell final : public IInfoShell {
-public:
-    void ShellOpen(const std::wstring& FileName, const std::wstring& Params) override
-    {
-        ::ShellOpen(FileName, Params);
-    }
-    bool ShowFileProperties(const std::wstring& FileName) override
-    {
-        return ::ShowFileProperties(FileName);
-    }
-    void GetFolder(TInfoFolder Folder, std::wstring& Path) override
-    {
-        switch (Folder) {
-        case TInfoFolder::Startup:
-            GetStartupFolder(Path);
-            break;
-        case TInfoFolder::Desktop:
-            GetDesktopFolder(Path);
-            break;
-        case TInfoFolder::SendTo:
-            GetSendToFolder(Path);
-            break;
-        default:
-            Path.clear();
-            break;
-        }
-    }
-    void CreateShortcut(const std::wstring& Target, const std::wstring& Folder,
-                        const std::wstring& LinkName) override
-    {
-        ::CreateShortcut(Target, Folder, LinkName);
-    }
-};
 
 void RegisterFormClass()
 {
@@ -277,6 +230,7 @@ void TInfoForm::FormCreate()
 
 void TInfoForm::CreateControls()
 {
+    // Pixel sizes, unscaled whatever the screen's dots per inch.
     m_fonts.Window = MakeFont(L"Arial", 13, FW_NORMAL, false, ANSI_CHARSET);
     m_fonts.Link = MakeFont(L"Arial", 13, FW_NORMAL, true, ANSI_CHARSET);
     m_fonts.Heading = MakeFont(L"Arial", 13, FW_BOLD, false, ANSI_CHARSET);
@@ -408,20 +362,18 @@ void TInfoForm::LblExeNameClick(HWND)
 
 void TInfoForm::LblLaunchOnStartupClick(HWND Sender)
 {
-    SystemInfoShell shell;
     CreateShortcutIn(FolderOfSender(Sender, {{LblLaunchOnStartup, TInfoFolder::Startup},
                                              {LblLaunchOnDesktop, TInfoFolder::Desktop},
                                              {LblLaunchOnSendTo, TInfoFolder::SendTo}}),
-                     ExePath(), shell);
+                     ExePath(), SystemShell());
 }
 
 void TInfoForm::LblOpenStartupClick(HWND Sender)
 {
-    SystemInfoShell shell;
     OpenFolder(FolderOfSender(Sender, {{LblOpenStartup, TInfoFolder::Startup},
                                        {LblOpenFolderIn, TInfoFolder::ProgramFolder},
                                        {LblOpenSendTo, TInfoFolder::SendTo}}),
-               ExePath(), shell);
+               ExePath(), SystemShell());
 }
 
 void TInfoForm::UpdateStatus()
@@ -451,19 +403,11 @@ void TInfoForm::ShowModal()
 {
     // The owner takes no input while the window is open, and gets it back on every path out;
     // only from here, if it was here that it was disabled.
-    struct TOwnerDisabled {
-        HWND Owner;
-        bool WasEnabled;
-        explicit TOwnerDisabled(HWND Window)
-            : Owner(Window), WasEnabled(Window && !EnableWindow(Window, FALSE))
-        {
-        }
-        ~TOwnerDisabled()
-        {
-            if (WasEnabled)
-                EnableWindow(Owner, TRUE);
-        }
-    } ownerDisabled(m_owner);
+    const bool disabledHere = m_owner && !EnableWindow(m_owner, FALSE);
+    const ScopeExit enableOwner([this, disabledHere] {
+        if (disabledHere)
+            EnableWindow(m_owner, TRUE);
+    });
 
     // Owned by the main window, the information window has no taskbar button of its own, and
     // nothing needs hiding for it.
@@ -495,8 +439,6 @@ void ShowInfoForm(HWND Owner)
     }
     TInfoForm form(Owner);
     g_shownInfoForm = &form;
-    struct TShownReset {
-        ~TShownReset() { g_shownInfoForm = nullptr; }
-    } shownReset;
+    const ScopeExit forget([] { g_shownInfoForm = nullptr; });
     form.ShowModal();
 }

@@ -1,6 +1,7 @@
 // The platform seams of unit Info: the few Windows services its routines ask, as interfaces, so
 // the routines' decisions run against scripted fakes in the unit tests and against Windows itself
-// in the program. Each method is the Windows call it names, with its arguments and result.
+// in the program (info/SystemPlatform.cpp). Each method is the Windows call it names, with its
+// arguments and result.
 #pragma once
 
 #include <string>
@@ -52,4 +53,38 @@ public:
     virtual LONG CloseKey(HKEY Key) = 0;
     /// lstrcmpiA
     virtual int CompareNoCase(const char* First, const char* Second) = 0;
+};
+
+/// The memory, process and time queries of the status report.
+class IStatusQueries {
+public:
+    virtual ~IStatusQueries() = default;
+    /// GlobalMemoryStatusEx; false where the system has none.
+    virtual bool QueryMemoryStatusEx(MEMORYSTATUSEX& Status) = 0;
+    /// GlobalMemoryStatus, for systems without the Ex form.
+    virtual void QueryMemoryStatus(MEMORYSTATUS& Status) = 0;
+    /// GetProcessMemoryInfo of PSAPI for this process; false when it cannot be bound or fails.
+    virtual bool QueryProcessMemory(PROCESS_MEMORY_COUNTERS& Counters) = 0;
+    /// GetTimeZoneInformation
+    virtual DWORD QueryTimeZone(TIME_ZONE_INFORMATION& Zone) = 0;
+    /// GetProcessTimes for this process.
+    virtual bool QueryProcessTimes(FILETIME& Creation, FILETIME& Exit, FILETIME& Kernel,
+                                   FILETIME& User) = 0;
+    /// GetLocalTime
+    virtual void QueryLocalTime(SYSTEMTIME& Now) = 0;
+};
+
+/// The folders the window's links open or write shortcuts into.
+enum class TInfoFolder { None, Startup, Desktop, SendTo, ProgramFolder };
+
+/// The shell as the window's links use it.
+class IInfoShell {
+public:
+    virtual ~IInfoShell() = default;
+    virtual void ShellOpen(const std::wstring& FileName, const std::wstring& Params) = 0;
+    virtual bool ShowFileProperties(const std::wstring& FileName) = 0;
+    /// The path of the Startup, Desktop or SendTo folder (GetStartupFolder and its kin).
+    virtual void GetFolder(TInfoFolder Folder, std::wstring& Path) = 0;
+    virtual void CreateShortcut(const std::wstring& Target, const std::wstring& Folder,
+                                const std::wstring& LinkName) = 0;
 };

@@ -9,40 +9,18 @@
 
 #include "info/Info.h"
 #include "info/ShellRules.h"
+#include "platform/ApplicationWindow.h"
 #include "platform/Format.h"
-#include "platform/UniqueHandle.h"
+#include "platform/WinHandles.h"
 #include "platform/WinText.h"
 
 namespace {
-
-template <typename Interface>
-void ReleaseInterface(Interface* Object)
-{
-    Object->Release();
-}
-
-template <typename Interface>
-using UniqueInterface = UniqueHandle<Interface*, ReleaseInterface<Interface>>;
-
-void FreeIdList(LPITEMIDLIST List)
-{
-    CoTaskMemFree(List);
-}
-
-using UniqueIdList = UniqueHandle<LPITEMIDLIST, FreeIdList>;
-
-void FreeLocal(wchar_t* Text)
-{
-    LocalFree(Text);
-}
-
-using UniqueLocalText = UniqueHandle<wchar_t*, FreeLocal>;
 
 // The system's message for an HRESULT, without the line break it ends with; UTF-8, as the
 // program's error messages are, so it shows in its own characters on every system.
 std::string ComErrorMessage(HRESULT Result)
 {
-    UniqueLocalText text;
+    UniqueLocalMemory<wchar_t> text;
     const DWORD length = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
         nullptr, static_cast<DWORD>(Result), 0, reinterpret_cast<wchar_t*>(text.put()), 0, nullptr);
@@ -78,7 +56,7 @@ void ShellOpen(const std::wstring& FileName, const std::wstring& Params)
     try {
         RequireShellPath(FileName);
         const std::wstring directory = ShellOpenDirectory(FileName);
-        ShellExecuteW(MainWindowHandle(), nullptr, FileName.c_str(), Params.c_str(),
+        ShellExecuteW(ApplicationWindow(), nullptr, FileName.c_str(), Params.c_str(),
                       directory.empty() ? nullptr : directory.c_str(), SW_SHOW);
     } catch (...) {
         // A click that cannot be served does nothing visible.
@@ -91,21 +69,20 @@ bool ShowFileProperties(const std::wstring& FileName)
     SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = SEE_MASK_INVOKEIDLIST | SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
-    info.hwnd = MainWindowHandle();
+    info.hwnd = ApplicationWindow();
     info.lpVerb = L"properties";
     info.lpFile = FileName.c_str();
     const bool shown = ShellExecuteExW(&info) != FALSE;
     // Asked for by the mask the shell expects here, and of no use: not left open.
-    if (info.hProcess)
-        CloseHandle(info.hProcess);
+    const UniqueKernelHandle process(info.hProcess);
     return shown;
 }
 
 void GetSpecialFolderPath(int FolderId, std::wstring& Path)
 {
     Path.clear();
-    UniqueIdList folder;
-    if (FAILED(SHGetSpecialFolderLocation(MainWindowHandle(), FolderId, folder.put())) || !folder)
+    UniqueComMemory<LPITEMIDLIST> folder;
+    if (FAILED(SHGetSpecialFolderLocation(ApplicationWindow(), FolderId, folder.put())) || !folder)
         return;
     wchar_t path[MAX_PATH + 1] = {};
     if (SHGetPathFromIDListW(folder.get(), path))
@@ -142,14 +119,14 @@ void CreateShortcut(const std::wstring& Target, const std::wstring& Folder,
     ThrowIfFailed(CoCreateInstance(CLSID_ShellLink, nullptr,
                                    CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IUnknown,
                                    reinterpret_cast<void**>(object.put())));
-    const UniqueInterface<IShellLinkW> link = Query<IShellLinkW>(object.get(), IID_IShellLinkW);
-    const UniqueInterface<IPersistFile> file = Query<IPersistFile>(object.get(), IID_IPersistFile);
+    const auto link = Query<IShellLinkW>(object.get(), IID_IShellLinkW);
+    const auto file = Query<IPersistFile>(object.get(), IID_IPersistFile);
 
     // A link whose target or folder did not take would point nowhere: nothing is written then.
-    ThrowIfFailed(link.get()->SetArguments(L"/starup"));
-    ThrowIfFailed(link.get()->SetPath(Target.c_str()));
-    ThrowIfFailed(link.get()->SetWorkingDirectory(workingDirectory.c_str()));
-    ThrowIfFailed(file.get()->Save(linkPath.c_str(), FALSE));
+    ThrowIfFailed(link->SetArguments(L"/starup"));
+    ThrowIfFailed(link->SetPath(Target.c_str()));
+    ThrowIfFailed(link->SetWorkingDirectory(workingDirectory.c_str()));
+    ThrowIfFailed(file->Save(linkPath.c_str(), FALSE));
 }
 
 void CenterOnWorkArea(HWND Form)

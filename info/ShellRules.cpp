@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "info/ExePath.h"
+#include "info/PathRules.h"
 
 void RequireShellPath(const std::wstring& Path)
 {

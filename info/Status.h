@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/WinCompat.h"
+#include "info/InfoPlatform.h"
 
 /// The unit FormatSize writes an amount in; the caller chooses it.
 enum TSizeUnit : std::uint8_t { suNone, suByte, suKByte, suMByte };
@@ -40,25 +40,6 @@ double DateTimeDaySpan(TDateTime A, TDateTime B);
 double DateTimeSecondSpan(TDateTime A, TDateTime B);
 std::int64_t WholeSecondsBetween(TDateTime A, TDateTime B);
 TDateTime ShiftByMinutes(TDateTime Value, std::int64_t Minutes);
-
-/// The memory, process and time queries of the status report.
-class IStatusQueries {
-public:
-    virtual ~IStatusQueries() = default;
-    /// GlobalMemoryStatusEx; false where the system has none.
-    virtual bool QueryMemoryStatusEx(MEMORYSTATUSEX& Status) = 0;
-    /// GlobalMemoryStatus, for systems without the Ex form.
-    virtual void QueryMemoryStatus(MEMORYSTATUS& Status) = 0;
-    /// GetProcessMemoryInfo of PSAPI for this process; false when it cannot be bound or fails.
-    virtual bool QueryProcessMemory(PROCESS_MEMORY_COUNTERS& Counters) = 0;
-    /// GetTimeZoneInformation
-    virtual DWORD QueryTimeZone(TIME_ZONE_INFORMATION& Zone) = 0;
-    /// GetProcessTimes for this process.
-    virtual bool QueryProcessTimes(FILETIME& Creation, FILETIME& Exit, FILETIME& Kernel,
-                                   FILETIME& User) = 0;
-    /// GetLocalTime
-    virtual void QueryLocalTime(SYSTEMTIME& Now) = 0;
-};
 
 constexpr int kStatusLineCount = 9;
 

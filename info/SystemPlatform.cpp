@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "info/Info.h"
 #include "platform/SystemLibrary.h"
 #include "platform/WinText.h"
 
@@ -153,6 +154,41 @@ std::string LocaleText(LCTYPE Item, const char* Fallback)
     return length > 0 ? WideToUtf8(std::wstring(text, static_cast<size_t>(length) - 1)) : Fallback;
 }
 
+// The shell as the window's links use it: unit Info's shell routines.
+class WindowsInfoShell final : public IInfoShell {
+public:
+    void ShellOpen(const std::wstring& FileName, const std::wstring& Params) override
+    {
+        ::ShellOpen(FileName, Params);
+    }
+    bool ShowFileProperties(const std::wstring& FileName) override
+    {
+        return ::ShowFileProperties(FileName);
+    }
+    void GetFolder(TInfoFolder Folder, std::wstring& Path) override
+    {
+        switch (Folder) {
+        case TInfoFolder::Startup:
+            GetStartupFolder(Path);
+            break;
+        case TInfoFolder::Desktop:
+            GetDesktopFolder(Path);
+            break;
+        case TInfoFolder::SendTo:
+            GetSendToFolder(Path);
+            break;
+        default:
+            Path.clear();
+            break;
+        }
+    }
+    void CreateShortcut(const std::wstring& Target, const std::wstring& Folder,
+                        const std::wstring& LinkName) override
+    {
+        ::CreateShortcut(Target, Folder, LinkName);
+    }
+};
+
 } // namespace
 
 IStatusQueries& SystemStatusQueries()
@@ -185,4 +221,10 @@ IOsQueries& SystemOsQueries()
 {
     static WindowsOsQueries queries;
     return queries;
+}
+
+IInfoShell& SystemShell()
+{
+    static WindowsInfoShell shell;
+    return shell;
 }

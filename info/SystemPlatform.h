@@ -16,3 +16,5 @@ IOsQueries& SystemOsQueries();
 IStatusQueries& SystemStatusQueries();
 /// The user's locale separators for numbers, in UTF-8.
 TNumberSeparators UserNumberSeparators();
+/// Unit Info's shell routines, as the information window's links use them.
+IInfoShell& SystemShell();

@@ -6,7 +6,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "info/ExePath.h"
+#include "info/PathRules.h"
 #include "platform/Format.h"
 
 namespace {

@@ -7,6 +7,8 @@
 // is one entry per identifier here.
 #include "mixer/MMRegTables.h"
 
+// One entry per line, as the register lists them.
+// clang-format off
 namespace {
 
 // 1 Microsoft Corporation
@@ -2134,6 +2136,7 @@ constexpr TManufacturerName kManufacturers[] = {
 };
 
 } // namespace
+// clang-format on
 
 TTable<TManufacturerName> ManufacturerNames()
 {

@@ -186,3 +186,17 @@ SIZE LabelTextSize(HDC Measuring, HWND Label)
     size.cy = metrics.tmHeight;
     return size;
 }
+
+UniqueFont MakeFont(const wchar_t* Face, int Height, int Weight, bool Underline, BYTE Charset)
+{
+    LOGFONTW font{};
+    font.lfHeight = -Height; // negative: the characters' height, not the cells'
+    font.lfWeight = Weight;
+    font.lfUnderline = Underline;
+    font.lfCharSet = Charset;
+    lstrcpynW(font.lfFaceName, Face, LF_FACESIZE);
+    UniqueFont handle(CreateFontIndirectW(&font));
+    if (!handle)
+        throw std::runtime_error("A font could not be created.");
+    return handle;
+}

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "platform/WinHandles.h"
+
 /// What a window class of the program is made of.
 struct TWindowClass {
     const wchar_t* Name;
@@ -47,3 +49,7 @@ std::wstring WindowTextOf(HWND Window);
 /// The size a label of RegisterLabelClass needs for its text in its font, measured on the device
 /// context Measuring: the text's width and the height of the font's lines.
 SIZE LabelTextSize(HDC Measuring, HWND Label);
+
+/// A font of Face whose characters are Height pixels high, of Weight (FW_NORMAL, FW_BOLD),
+/// underlined or not, in Charset; throws std::runtime_error when the system refuses.
+UniqueFont MakeFont(const wchar_t* Face, int Height, int Weight, bool Underline, BYTE Charset);

@@ -1,4 +1,6 @@
-// One owner for one handle: closes it when the owner goes away, on every path out.
+// The portable part of the ownership kit (the Windows owners are in WinHandles.h): one owner for
+// one handle, which closes it when the owner goes away, on every path out, and ScopeExit for any
+// other undoing.
 //
 //     using UniqueFont = UniqueHandle<HFONT, DeleteObject>;
 //
@@ -6,6 +8,7 @@
 // "nothing owned". Moving transfers ownership; copying is not allowed.
 #pragma once
 
+#include <type_traits>
 #include <utility>
 
 template <typename Handle, auto Close, Handle Invalid = Handle{}>
@@ -26,6 +29,12 @@ public:
     UniqueHandle& operator=(const UniqueHandle&) = delete;
 
     Handle get() const noexcept { return m_handle; }
+    /// For owners of interface pointers: owner->Method().
+    template <typename Pointer = Handle, typename = std::enable_if_t<std::is_pointer_v<Pointer>>>
+    Pointer operator->() const noexcept
+    {
+        return m_handle;
+    }
     explicit operator bool() const noexcept { return m_handle != Invalid; }
 
     /// Gives up ownership without closing.
@@ -48,4 +57,17 @@ public:
 
 private:
     Handle m_handle = Invalid;
+};
+
+/// Runs Undo when it goes out of scope, on every path out: `const ScopeExit restore([&] {...});`
+template <typename Undo>
+class ScopeExit {
+public:
+    explicit ScopeExit(Undo Action) noexcept : m_undo(std::move(Action)) {}
+    ~ScopeExit() { m_undo(); }
+    ScopeExit(const ScopeExit&) = delete;
+    ScopeExit& operator=(const ScopeExit&) = delete;
+
+private:
+    Undo m_undo;
 };

@@ -37,6 +37,7 @@ trap 'rm -rf "$cache/build"' EXIT
 root=$cache/build/root
 
 echo "guest-image: building the guest root (Debian packages, amd64 and i386)"
+# shellcheck disable=SC2086 # the list is words
 include=$(echo $packages | tr ' ' ',')
 # Documentation and translations are left out; the .debs are kept for the next build.
 mmdebstrap --quiet --variant=essential --architectures=amd64,i386 --include="$include" \
@@ -54,7 +55,7 @@ mmdebstrap --quiet --variant=essential --architectures=amd64,i386 --include="$in
 printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$root/root/.asoundrc"
 cp "$root"/boot/vmlinuz-* "$cache/build/vmlinuz"
 cp "$root"/boot/initrd.img-* "$cache/build/initrd.img"
-rm -rf "$root/boot"/* "$root/var/cache/apt/archives"/*.deb
+rm -rf "${root:?}/boot"/* "${root:?}/var/cache/apt/archives"/*.deb
 echo "guest-image: root built in $(( $(date +%s) - started )) s"
 
 # Room for the Wine prefix and what the tests write; the file is sparse.

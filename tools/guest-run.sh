@@ -6,6 +6,7 @@
 # put in /results. Exits with run.sh's exit status (125: the job could not be run). The guest's
 # disk is thrown away after the boot unless --keep-changes is given. QEMU's full-system emulation
 # (TCG, no KVM): the guest's kernel runs 32-bit programs, which this host refuses.
+# shellcheck disable=SC2317 # stop() runs from the EXIT trap
 set -eu
 keep_changes=
 if [ "${1:-}" = --keep-changes ]; then

@@ -9,7 +9,8 @@ set -eu
 
 packages="cmake ninja-build g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
-  wine64 fonts-wine fonts-ipafont-gothic fonts-liberation xvfb x11-utils imagemagick locales"
+  wine64 fonts-wine fonts-ipafont-gothic fonts-liberation xvfb x11-utils imagemagick locales
+  clang-format shellcheck zip"
 [ "${1:-}" != guest ] || packages="$packages qemu-system-x86 mmdebstrap e2fsprogs
   g++-mingw-w64-i686-posix"
 
@@ -24,6 +25,7 @@ done
 if [ -n "$missing" ]; then
   echo "Installing:$missing"
   $sudo apt-get update
+  # shellcheck disable=SC2086 # $sudo may be empty, $missing is a list of words
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
 fi
 

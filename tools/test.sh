@@ -1,9 +1,11 @@
 #!/bin/sh
-# Builds all three builds and runs every test:
+# Builds every build and runs every test:
+#   style        C++ layout (clang-format) and shell scripts (ShellCheck)
 #   native       unit tests of the portable code, then again under AddressSanitizer and UBSan
 #   win32        static checks of the 32-bit release Korvale.exe
 #   set-up       tools/with-wine.sh itself: exit statuses, signals, nothing left behind
 #   win64        static checks, Windows tests and end-to-end tests of the 64-bit build under Wine
+#   release      the release zips (tools/release.sh), built twice in two folders: the same bytes
 #   32-bit       the same Windows and end-to-end suites against the 32-bit release programs, in an
 #                emulated machine with 32-bit Wine (tools/test-win32.sh; KORVALE_SKIP_32BIT=1
 #                skips it for a quick local run)
@@ -12,6 +14,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
+sh tests/static/check-style.sh
 
 for preset in native native-asan win32 win64; do
   cmake --preset "$preset"
@@ -22,9 +25,12 @@ ctest --preset native
 ctest --preset native-asan
 ctest --preset win32
 sh tests/setup/check-with-wine.sh
+# shellcheck disable=SC2016 # $WINE is the inner shell's, set by with-wine.sh
 HOME=$PWD/build/win64/home/null-alsa tools/with-wine.sh sh -c '
   ctest --preset win64 &&
   tools/screenshot.sh build/win64/bin/Korvale.exe Form1 build/win64/main-window.png &&
   tools/screenshot.sh build/win64/bin/Korvale.exe Form1 build/win64/info-window.png \
     "$WINE" build/win64/bin/KorvalePilot.exe open-info'
+tools/release.sh
+sh tests/static/check-reproducible.sh
 tools/test-win32.sh

@@ -11,6 +11,7 @@
 # guest keeps one in its image, as making one there takes minutes. The copy is made of hard
 # links, which is quick and takes no room (Wine replaces the files it changes rather than
 # rewriting them), so the template must lie on the file system of $TMPDIR.
+# shellcheck disable=SC2317 # stop() and what it calls run from the EXIT trap
 set -eu
 
 wine_dir=/usr/lib/wine
@@ -35,7 +36,7 @@ running() {
 end_session() {
   kill -TERM "-$1" 2>/dev/null || true
   tries=0
-  while running "$1" && [ $tries -lt 50 ]; do
+  while running "$1" && [ "$tries" -lt 50 ]; do
     tries=$((tries + 1))
     sleep 0.1
   done

@@ -18,6 +18,10 @@
 
 namespace {
 
+// The information window's caption and version label for the version the build gives Korvale.exe.
+const std::wstring kCaption = Utf8ToWide("Korvale Ver." KORVALE_VERSION " - InfoForm");
+const std::wstring kVersionLabel = Utf8ToWide("Ver." KORVALE_VERSION);
+
 // The process time shown by the "Kernel:...; User:...; Process:h:mm:ss" line, in seconds.
 long ProcessSeconds(const std::wstring& Line)
 {
@@ -222,7 +226,7 @@ TEST_F(InfoWindowTest, OpensModallyFromEitherPage)
         ClickTab(m_program->Process(), m_tabs, page);
         const HWND info = Open();
         ASSERT_NE(info, nullptr) << "page " << page;
-        EXPECT_EQ(WindowText(info), L"Korvale Ver.0.8.1.24 - InfoForm");
+        EXPECT_EQ(WindowText(info), kCaption);
         EXPECT_FALSE(IsWindowEnabled(m_form)) << "the main window takes input";
         // A click that still reaches the disabled Version button opens no second window.
         PostMessageW(m_version, BM_CLICK, 0, 0);
@@ -247,7 +251,7 @@ TEST_F(InfoWindowTest, ShowsTheProgramTheSystemAndLiveStatus)
     const HWND panel = Panel(info);
     ASSERT_NE(panel, nullptr);
     EXPECT_NE(FindChild(panel, L"TLinkLabel", L"Korvale.exe"), nullptr);
-    EXPECT_NE(FindChild(panel, L"TLabel", L"Ver.0.8.1.24"), nullptr);
+    EXPECT_NE(FindChild(panel, L"TLabel", kVersionLabel.c_str()), nullptr);
     EXPECT_NE(FindChild(panel, L"TLabel", L"System Information"), nullptr);
     EXPECT_NE(FindChild(panel, L"TLabel", L"Process Information"), nullptr);
     // The Japanese description in its own characters, whatever the system's code page.
@@ -365,8 +369,8 @@ TEST_F(InfoWindowTest, WorksFromAFolderOutsideTheCodePage)
 
     const HWND info = Open();
     ASSERT_NE(info, nullptr);
-    EXPECT_EQ(WindowText(info), L"Korvale Ver.0.8.1.24 - InfoForm");
-    EXPECT_NE(FindChild(Panel(info), L"TLabel", L"Ver.0.8.1.24"), nullptr);
+    EXPECT_EQ(WindowText(info), kCaption);
+    EXPECT_NE(FindChild(Panel(info), L"TLabel", kVersionLabel.c_str()), nullptr);
     const HWND label = FindChild(Panel(info), L"TLinkLabel", L"Create Shortcut on \"Desktop\"");
     ASSERT_NE(label, nullptr);
     SendMessageW(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));

@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "info/ExePath.h"
+#include "info/PathRules.h"
 #include "info/ShellRules.h"
 #include "InfoFakes.h"
 

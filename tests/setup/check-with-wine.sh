@@ -4,7 +4,7 @@
 # CI job send) and a Ctrl-C while the prefix is being made end the run at once with 128 + the
 # signal's number; and no run leaves a process or a file behind.
 set -u
-cd "$(dirname "$0")/../.."
+cd "$(dirname "$0")/../.." || exit 1
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch" "$scratch.out" "$scratch.started"' EXIT
 export TMPDIR="$scratch"
@@ -31,12 +31,14 @@ expect_status() {
 }
 
 for run in 1 2 3; do
+  # shellcheck disable=SC2016 # $WINE is the inner shell's
   tools/with-wine.sh sh -c '"$WINE" cmd /c exit 5' >"$scratch.out" 2>&1
   expect_status "run $run" $? 5
   check_clean "run $run"
 done
 
 # SIGTERM to the whole process group while a Windows program runs.
+# shellcheck disable=SC2016
 setsid tools/with-wine.sh sh -c 'touch "$0"; "$WINE" notepad.exe' "$scratch.started" >"$scratch.out" 2>&1 &
 run=$!
 tries=0

@@ -1,13 +1,17 @@
 #!/bin/sh
 # Static checks of a built Korvale.exe, without running it:
-#   check-pe.sh <objdump of the target> <program.exe> gui|console
+#   check-pe.sh <objdump of the target> <program.exe> gui|console <file version> <product version>
 # A PE of the given subsystem that needs only Windows' own DLLs (and none that Windows would take from the
 # program's folder), keeps its relocations and its hardening flags, on 32-bit imports nothing that
 # Windows XP lacks, and carries its icon, manifest and version resource.
+# shellcheck disable=SC2015 # "check && pass || fail": pass only prints, so fail runs only
+# when the check fails
 set -u
 objdump=$1
 exe=$2
 subsystem=${3:-gui}
+file_version=${4:-}
+product_version=${5:-}
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 pass() { echo "ok:   $*"; }
@@ -47,13 +51,13 @@ echo "$sections" | grep -Eq '[[:space:]]\.reloc[[:space:]]' && pass ".reloc sect
 allowed='^(kernel32|user32|gdi32|comctl32|imm32|msvcrt|advapi32|shell32|ole32|oleaut32|shlwapi)\.dll$'
 dlls=$(echo "$headers" | awk '/DLL Name:/ { print $3 }')
 for dll in $dlls; do
-  lower=$(echo "$dll" | tr 'A-Z' 'a-z')
+  lower=$(echo "$dll" | tr '[:upper:]' '[:lower:]')
   if echo "$lower" | grep -Eq "$allowed"; then pass "imports $dll"; else fail "imports $dll"; fi
 done
 [ -n "$dlls" ] || fail "no import table found"
 # Named on their own: these three are loaded at run time from the system folder only.
 for dll in winmm version psapi; do
-  echo "$dlls" | tr 'A-Z' 'a-z' | grep -qx "$dll.dll" && fail "imports $dll.dll by name" \
+  echo "$dlls" | tr '[:upper:]' '[:lower:]' | grep -qx "$dll.dll" && fail "imports $dll.dll by name" \
     || pass "does not import $dll.dll"
 done
 
@@ -65,7 +69,7 @@ if [ $bits = 32 ]; then
 fi
 
 # Korvale.exe's resources; the console tool carries none.
-if [ $subsystem = gui ]; then
+if [ "$subsystem" = gui ]; then
   # Resources: MAINICON, the manifest (type 24) and the version resource (type 16).
   rsrc=$(echo "$headers" | sed -n '/The .rsrc Resource Directory section/,$p')
   echo "$rsrc" | grep -q ': MAINICON,' && pass "MAINICON icon" || fail "no MAINICON icon"
@@ -83,13 +87,23 @@ if [ $subsystem = gui ]; then
 
   grep -aq 'Microsoft.Windows.Common-Controls' "$tmp/rsrc.bin" && pass "manifest asks for common controls 6" \
     || fail "manifest does not ask for common controls 6"
-  # VS_FIXEDFILEINFO: signature, structure version 1.0, file version 0.8.1.24, product version 0.0.0.0.
-  contains_hex "bd04effe""00000100""08000000""18000100""00000000""00000000" \
-    && pass "fixed file version 0.8.1.24, product version 0.0.0.0" || fail "fixed versions differ from 0.8.1.24 / 0.0.0.0"
+  # VS_FIXEDFILEINFO: signature, structure version 1.0, file version, product version, each as two
+  # little-endian 32-bit numbers: major << 16 | minor, build << 16 | revision.
+  le32() { printf '%02x%02x%02x%02x' $(($1 & 255)) $(($1 >> 8 & 255)) $(($1 >> 16 & 255)) $(($1 >> 24 & 255)); }
+  fixed() {
+    IFS=. read -r major minor build revision <<VERSION
+$1
+VERSION
+    le32 $((major << 16 | minor))
+    le32 $((build << 16 | revision))
+  }
+  contains_hex "bd04effe""00000100""$(fixed "$file_version")$(fixed "$product_version")" \
+    && pass "fixed file version $file_version, product version $product_version" \
+    || fail "fixed versions differ from $file_version / $product_version"
   # The one translation: language 0x0409, code page 0x04E4 (after the key's NUL and padding).
   contains_hex "$(utf16 Translation)000000000904e404" \
     && pass "translation 0x0409 / 0x04E4" || fail "translation is not 0x0409 / 0x04E4"
-  for text in 040904E4 CompanyName FileDescription FileVersion 0.8.1.24 InternalName Korvale \
+  for text in 040904E4 CompanyName FileDescription FileVersion "$file_version" InternalName Korvale \
               LegalCopyright OriginalFilename Korvale.exe Comment "マルチメディア"; do
     contains_hex "$(utf16 "$text")" && pass "version resource holds \"$text\"" \
       || fail "version resource lacks \"$text\""

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "info/ExePath.h"
+#include "info/PathRules.h"
 #include "info/SystemPlatform.h"
 #include "platform/WinText.h"
 

@@ -1,4 +1,4 @@
-#include "info/ExePath.h"
+#include "info/PathRules.h"
 
 namespace {
 
