@@ -10,5 +10,6 @@
 int main(int Argc, char** Argv)
 {
     const std::vector<std::string> arguments(Argv + 1, Argv + Argc);
-    return RunReportTool(arguments, [] { return std::make_unique<WinmmMixer>(); }, stdout, stderr);
+    return RunReportTool(
+        arguments, [] { return std::make_unique<WinmmMixer>(); }, stdout, stderr);
 }

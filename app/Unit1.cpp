@@ -52,9 +52,9 @@ void RegisterFormClass()
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     TWindowClass form{kFormClass, TForm1::WindowProc};
     form.Icon = LoadIconW(instance, L"MAINICON");
-    form.SmallIcon = static_cast<HICON>(
-        LoadImageW(instance, L"MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                   GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+    form.SmallIcon = static_cast<HICON>(LoadImageW(instance, L"MAINICON", IMAGE_ICON,
+                                                   GetSystemMetrics(SM_CXSMICON),
+                                                   GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
     form.Background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     RegisterWindowClass(form);
 }
@@ -111,11 +111,11 @@ UniqueFont CreateFormFont()
 
 HWND CreateMemo(HWND Parent)
 {
-    const HWND memo = CreateChild(
-        L"EDIT", L"",
-        WS_VISIBLE | WS_TABSTOP | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE | ES_AUTOHSCROLL |
-            ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL,
-        WS_EX_CLIENTEDGE, Parent, 0, kStripHeight, 0, 0);
+    const HWND memo =
+        CreateChild(L"EDIT", L"",
+                    WS_VISIBLE | WS_TABSTOP | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE |
+                        ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL,
+                    WS_EX_CLIENTEDGE, Parent, 0, kStripHeight, 0, 0);
     // Reports may run long: lift the default limit of about 32,000 characters, which would
     // silently drop later lines.
     SendMessageW(memo, EM_SETLIMITTEXT, 0, 0);
@@ -191,7 +191,7 @@ LRESULT TForm1::HandleMessage(UINT Message, WPARAM WParam, LPARAM LParam)
         return DefWindowProcW(m_hwnd, Message, WParam, LParam);
     case WM_SETFOCUS:
         SetFocus(m_focusedControl && IsWindowVisible(m_focusedControl) ? m_focusedControl
-                                                                        : PageControl1);
+                                                                       : PageControl1);
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);

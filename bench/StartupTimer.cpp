@@ -70,8 +70,8 @@ bool RunOnce(const std::wstring& Program, Timing& Result)
         if (!search.Found)
             Sleep(1);
     }
-    const bool started = search.Found &&
-                         SendMessageTimeoutW(search.Found, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &answer);
+    const bool started = search.Found && SendMessageTimeoutW(search.Found, WM_NULL, 0, 0,
+                                                             SMTO_NORMAL, 30000, &answer);
     Result.StartMs = NowMs() - start;
     const double closing = NowMs();
     if (search.Found)

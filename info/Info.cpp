@@ -7,9 +7,7 @@
 #include "info/PathRules.h"
 #include "info/SystemPlatform.h"
 
-TInfoUnit::TInfoUnit() : m_comInitialized(SUCCEEDED(CoInitialize(nullptr)))
-{
-}
+TInfoUnit::TInfoUnit() : m_comInitialized(SUCCEEDED(CoInitialize(nullptr))) {}
 
 TInfoUnit::~TInfoUnit()
 {

@@ -45,20 +45,20 @@ constexpr COLORREF kGreen = RGB(0, 128, 0);
 
 // How a label looks: its font, its text colour and whether it is a link (hand cursor).
 enum class TLook {
-    WindowText,   // the window font
-    Description,  // Tahoma 12, Shift-JIS
-    ExeName,      // Arial 27, hand cursor
-    WebLink,      // navy, underlined
-    FolderLink,   // maroon, underlined
-    SystemHeading, // teal, bold
-    SystemLine,   // teal
+    WindowText,     // the window font
+    Description,    // Tahoma 12, Shift-JIS
+    ExeName,        // Arial 27, hand cursor
+    WebLink,        // navy, underlined
+    FolderLink,     // maroon, underlined
+    SystemHeading,  // teal, bold
+    SystemLine,     // teal
     ProcessHeading, // green, bold
-    ProcessLine,  // green
+    ProcessLine,    // green
 };
 
 struct TLabel {
     HWND TInfoForm::*Field;
-    POINT Position; // within the panel's border
+    POINT Position;      // within the panel's border
     const wchar_t* Text; // the fixed caption; labels filled at creation start empty
     TLook Look;
     bool Visible;
@@ -101,8 +101,8 @@ const TLabel kLabels[] = {
 
 // The labels of the nine status lines, in the order of the lines.
 HWND TInfoForm::*const kStatusLabels[] = {
-    &TInfoForm::LblPhys,           &TInfoForm::LblPageFile,      &TInfoForm::LblVirtual,
-    &TInfoForm::LblWorkingSetSize, &TInfoForm::LblPageFaultCount, &TInfoForm::LblPagefileUsage,
+    &TInfoForm::LblPhys,           &TInfoForm::LblPageFile,          &TInfoForm::LblVirtual,
+    &TInfoForm::LblWorkingSetSize, &TInfoForm::LblPageFaultCount,    &TInfoForm::LblPagefileUsage,
     &TInfoForm::LblPagedPoolUsage, &TInfoForm::LblNonPagedPoolUsage, &TInfoForm::LblProcessTime,
 };
 
@@ -220,8 +220,8 @@ void TInfoForm::FormCreate()
     GetVersionInfoValue(kVerFileVersion, exePath, fileVersion);
     SetWindowTextW(LblExeVersion, (L"Ver." + fileVersion).c_str());
     SetWindowTextW(lblComment,
-                   AnsiToWide(Format("Built with GCC %d.%d (mingw-w64) by Fernwick, 2026",
-                                     __GNUC__, __GNUC_MINOR__))
+                   AnsiToWide(Format("Built with GCC %d.%d (mingw-w64) by Fernwick, 2026", __GNUC__,
+                                     __GNUC_MINOR__))
                        .c_str());
     AutoSize();
     CenterOnWorkArea(m_hwnd);
@@ -245,21 +245,29 @@ void TInfoForm::CreateControls()
     for (const TLabel& label : kLabels) {
         const DWORD style = (label.Visible ? WS_VISIBLE : 0) | WS_CLIPSIBLINGS |
                             (IsLink(label.Look) ? SS_NOTIFY : 0);
-        const HWND control = CreateChild(IsLink(label.Look) ? kLinkLabelClass : kLabelClass,
-                                         label.Text, style, 0, PnlBack,
-                                         kPanelBorder + label.Position.x,
-                                         kPanelBorder + label.Position.y, 0, 0);
+        const HWND control = CreateChild(
+            IsLink(label.Look) ? kLinkLabelClass : kLabelClass, label.Text, style, 0, PnlBack,
+            kPanelBorder + label.Position.x, kPanelBorder + label.Position.y, 0, 0);
         // A new window goes below its siblings; a later label lies over an earlier one.
         SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         const UniqueFont* font = &m_fonts.Window;
         switch (label.Look) {
-        case TLook::Description: font = &m_fonts.Description; break;
-        case TLook::ExeName: font = &m_fonts.ExeName; break;
+        case TLook::Description:
+            font = &m_fonts.Description;
+            break;
+        case TLook::ExeName:
+            font = &m_fonts.ExeName;
+            break;
         case TLook::WebLink:
-        case TLook::FolderLink: font = &m_fonts.Link; break;
+        case TLook::FolderLink:
+            font = &m_fonts.Link;
+            break;
         case TLook::SystemHeading:
-        case TLook::ProcessHeading: font = &m_fonts.Heading; break;
-        default: break;
+        case TLook::ProcessHeading:
+            font = &m_fonts.Heading;
+            break;
+        default:
+            break;
         }
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font->get()), FALSE);
         this->*label.Field = control;

@@ -7,9 +7,9 @@
 void RequireShellPath(const std::wstring& Path)
 {
     if (Path.size() > kLongestShellPath)
-        throw std::runtime_error("The path is too long for the Windows shell: " +
-                                 std::to_string(Path.size()) + " characters, where it takes " +
-                                 std::to_string(kLongestShellPath) + " at most.");
+        throw std::runtime_error(
+            "The path is too long for the Windows shell: " + std::to_string(Path.size()) +
+            " characters, where it takes " + std::to_string(kLongestShellPath) + " at most.");
 }
 
 std::wstring ShellOpenDirectory(const std::wstring& FileName)

@@ -30,7 +30,6 @@ std::int64_t DaysSinceOrigin(std::int64_t Year, unsigned Month, unsigned Day)
     return unixDays + 25569; // 1970-01-01 is day 25569
 }
 
-
 // The six system amounts, from the Ex query where there is one: the old one caps or wraps
 // amounts of 4 GB and more.
 MEMORYSTATUSEX QueryMemory(IStatusQueries& Queries)
@@ -192,8 +191,8 @@ void ComputeStatusLines(IStatusQueries& Queries, const TNumberSeparators& Separa
                         kb(counters.PeakPagefileUsage).c_str()));
     WriteLine(6, Format("Paged Pool Usage:%s; Peak:%s", kb(counters.QuotaPagedPoolUsage).c_str(),
                         kb(counters.QuotaPeakPagedPoolUsage).c_str()));
-    WriteLine(7, Format("NonPaged Pool Usage:%s; Peak:%s",
-                        kb(counters.QuotaNonPagedPoolUsage).c_str(),
-                        kb(counters.QuotaPeakNonPagedPoolUsage).c_str()));
+    WriteLine(7,
+              Format("NonPaged Pool Usage:%s; Peak:%s", kb(counters.QuotaNonPagedPoolUsage).c_str(),
+                     kb(counters.QuotaPeakNonPagedPoolUsage).c_str()));
     WriteLine(8, ProcessTimesLine(Queries));
 }

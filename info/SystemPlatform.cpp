@@ -106,7 +106,8 @@ public:
     ProcessMemoryInfo() : m_psapi(LoadSystemLibrary(L"psapi.dll"))
     {
         if (m_psapi)
-            m_query = GetProc<decltype(GetProcessMemoryInfo)>(m_psapi.get(), "GetProcessMemoryInfo");
+            m_query =
+                GetProc<decltype(GetProcessMemoryInfo)>(m_psapi.get(), "GetProcessMemoryInfo");
     }
     bool Query(PROCESS_MEMORY_COUNTERS& Counters)
     {

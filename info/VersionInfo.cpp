@@ -26,8 +26,8 @@ std::optional<std::string> QueryBlock(IVersionResources& Resources, const std::v
     const char* blockEnd = Block.data() + Block.size();
     if (begin < Block.data() || begin >= blockEnd)
         return std::nullopt;
-    const size_t bytes = std::min<size_t>(size_t{length} * UnitSize,
-                                          static_cast<size_t>(blockEnd - begin));
+    const size_t bytes =
+        std::min<size_t>(size_t{length} * UnitSize, static_cast<size_t>(blockEnd - begin));
     return std::string(begin, bytes);
 }
 
@@ -71,8 +71,9 @@ void ReadVersionValue(IVersionResources& Resources, const std::string& Key,
     // The first translation entry: language in the low 16 bits, code page in the high ones.
     // Its length counts bytes in either form.
     const std::string translationPath = "\\VarFileInfo\\Translation";
-    const std::optional<std::string> translation = QueryBlock(
-        Resources, block, std::basic_string<Char>(translationPath.begin(), translationPath.end()), 1);
+    const std::optional<std::string> translation =
+        QueryBlock(Resources, block,
+                   std::basic_string<Char>(translationPath.begin(), translationPath.end()), 1);
     if (!translation || translation->size() < sizeof(DWORD))
         return;
     DWORD entry;

@@ -10,11 +10,11 @@
 /// two zeros; every GetMixerCapsDetail overwrites all six fields, so one record can serve many
 /// devices.
 struct TMixerCapsDetail {
-    std::string Manufacturer;     // the wMid's name, or "Unmapped Manufacturer"
-    std::string Product;          // the wPid's name under that manufacturer, or "Unmapped Product"
-    std::string DriverVersion;    // "Ver.<high 16 bits>.<low 16 bits>"
-    std::string Pname;            // the device name
-    std::uint32_t Support = 0;    // fdwSupport
+    std::string Manufacturer;  // the wMid's name, or "Unmapped Manufacturer"
+    std::string Product;       // the wPid's name under that manufacturer, or "Unmapped Product"
+    std::string DriverVersion; // "Ver.<high 16 bits>.<low 16 bits>"
+    std::string Pname;         // the device name
+    std::uint32_t Support = 0; // fdwSupport
     std::uint32_t Destinations = 0; // cDestinations
 };
 

@@ -41,7 +41,8 @@ std::string MixerOpenResultText(MMRESULT Code, const std::string& Name)
     case MMSYSERR_NODRIVER:
         // Two blanks before "- 1", as the program has always printed it.
         return "MMSYSERR_NODRIVER: No mixer device is available for the object specified by "
-               "uMxId. Note that the location referenced by uMxId will also contain the value  - 1.";
+               "uMxId. Note that the location referenced by uMxId will also contain the value  - "
+               "1.";
     case MMSYSERR_NOMEM:
         return "MMSYSERR_NOMEM: Unable to allocate resources.";
     case MMSYSERR_INVALFLAG:

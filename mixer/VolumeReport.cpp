@@ -62,7 +62,8 @@ std::vector<Record> AllocateRecords(DWORD Count, const char* What)
     } catch (const std::bad_alloc&) {
     } catch (const std::length_error&) {
     }
-    throw std::runtime_error(Format("Out of memory for %u %s.", static_cast<unsigned>(Count), What));
+    throw std::runtime_error(
+        Format("Out of memory for %u %s.", static_cast<unsigned>(Count), What));
 }
 
 // The capabilities of a device, or a zero-filled record when the query fails: the result is not
@@ -94,8 +95,9 @@ void ReportVolume(IMixer& Mixer, const TOpenMixer& Open, const MIXERLINEA& Line,
     AppendLine(Format("ShortName:%s", FixedText(Control.szShortName).c_str()));
 
     // One value per channel, and room for one even where a line reports no channels.
-    std::vector<MIXERCONTROLDETAILS_UNSIGNED> values = AllocateRecords<MIXERCONTROLDETAILS_UNSIGNED>(
-        std::max<DWORD>(Line.cChannels, 1), "channel values");
+    std::vector<MIXERCONTROLDETAILS_UNSIGNED> values =
+        AllocateRecords<MIXERCONTROLDETAILS_UNSIGNED>(std::max<DWORD>(Line.cChannels, 1),
+                                                      "channel values");
     MIXERCONTROLDETAILS details{};
     details.cbStruct = sizeof details;
     details.dwControlID = Control.dwControlID;

@@ -36,9 +36,9 @@ void PaintLabel(HWND Label)
 {
     const ScopedPaintDC paint(Label);
     // The parent chooses the colours, as for the system's labels.
-    auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
-        GetParent(Label), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(paint.get()),
-        reinterpret_cast<LPARAM>(Label)));
+    auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(Label), WM_CTLCOLORSTATIC,
+                                                       reinterpret_cast<WPARAM>(paint.get()),
+                                                       reinterpret_cast<LPARAM>(Label)));
     RECT client;
     GetClientRect(Label, &client);
     FillRect(paint.get(), &client, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
@@ -154,9 +154,8 @@ void RegisterLabelClass(const wchar_t* ClassName, LPCWSTR Cursor)
 HWND CreateChild(const wchar_t* ClassName, const wchar_t* Text, DWORD Style, DWORD ExStyle,
                  HWND Parent, int Left, int Top, int Width, int Height)
 {
-    const HWND child = CreateWindowExW(ExStyle, ClassName, Text, WS_CHILD | Style, Left, Top,
-                                       Width, Height, Parent, nullptr, GetModuleHandleW(nullptr),
-                                       nullptr);
+    const HWND child = CreateWindowExW(ExStyle, ClassName, Text, WS_CHILD | Style, Left, Top, Width,
+                                       Height, Parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!child)
         throw std::runtime_error("A control of the window could not be created.");
     return child;
@@ -170,8 +169,8 @@ void SetFontOfChildren(HWND Window, HFONT Font)
 std::wstring WindowTextOf(HWND Window)
 {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(Window)) + 1, L'\0');
-    text.resize(static_cast<size_t>(
-        GetWindowTextW(Window, text.data(), static_cast<int>(text.size()))));
+    text.resize(
+        static_cast<size_t>(GetWindowTextW(Window, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 

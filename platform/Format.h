@@ -5,10 +5,10 @@
 #include <string>
 
 #if defined(__MINGW32__)
-#define KORVALE_PRINTF(PatternIndex, FirstArgument) \
+#define KORVALE_PRINTF(PatternIndex, FirstArgument)                                                \
     __attribute__((format(gnu_printf, PatternIndex, FirstArgument)))
 #else
-#define KORVALE_PRINTF(PatternIndex, FirstArgument) \
+#define KORVALE_PRINTF(PatternIndex, FirstArgument)                                                \
     __attribute__((format(printf, PatternIndex, FirstArgument)))
 #endif
 

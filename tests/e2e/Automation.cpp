@@ -85,10 +85,12 @@ RunningProgram::RunningProgram(const std::wstring& FileName, const wchar_t* Wind
                         &startup, &m_process))
         throw std::runtime_error("the program could not be started");
     WindowSearch search{m_process.dwProcessId, WindowClass, nullptr};
-    WaitUntil([&] {
-        EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
-        return search.Found != nullptr;
-    }, 30000);
+    WaitUntil(
+        [&] {
+            EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
+            return search.Found != nullptr;
+        },
+        30000);
     m_mainWindow = search.Found;
     if (!m_mainWindow) {
         TerminateProcess(m_process.hProcess, 1);
@@ -131,8 +133,8 @@ std::wstring WindowText(HWND Window)
     // WM_GETTEXT is copied across processes by the system, whatever the window's class.
     const auto length = SendMessageW(Window, WM_GETTEXTLENGTH, 0, 0);
     std::vector<wchar_t> text(static_cast<size_t>(length) + 1);
-    const auto copied = SendMessageW(Window, WM_GETTEXT, text.size(),
-                                     reinterpret_cast<LPARAM>(text.data()));
+    const auto copied =
+        SendMessageW(Window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     return std::wstring(text.data(), static_cast<size_t>(copied));
 }
 

@@ -111,8 +111,8 @@ std::wstring LinkTarget(const std::wstring& Link)
     wchar_t target[MAX_PATH] = {};
     if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
         LPITEMIDLIST items = nullptr;
-        if (SUCCEEDED(file->Load(Link.c_str(), STGM_READ)) &&
-            SUCCEEDED(link->GetIDList(&items)) && items) {
+        if (SUCCEEDED(file->Load(Link.c_str(), STGM_READ)) && SUCCEEDED(link->GetIDList(&items)) &&
+            items) {
             SHGetPathFromIDListW(items, target);
             CoTaskMemFree(items);
         }
@@ -256,7 +256,8 @@ TEST_F(InfoWindowTest, ShowsTheProgramTheSystemAndLiveStatus)
     EXPECT_NE(FindChild(panel, L"TLabel", L"Process Information"), nullptr);
     // The Japanese description in its own characters, whatever the system's code page.
     EXPECT_NE(GetACP(), 932u) << "a Japanese system: the description line proves nothing";
-    EXPECT_NE(FindChild(panel, L"TLabel", L"マルチメディア ミキサーの情報を表示するツール"), nullptr);
+    EXPECT_NE(FindChild(panel, L"TLabel", L"マルチメディア ミキサーの情報を表示するツール"),
+              nullptr);
 
     std::string system;
     GetOSDescription(system);
@@ -264,13 +265,14 @@ TEST_F(InfoWindowTest, ShowsTheProgramTheSystemAndLiveStatus)
               nullptr)
         << "no label reads " << WithoutFirstMicrosoft(system);
 
-    for (const wchar_t* hidden : {L"Create Shortcut into \"Startup\"",
-                                  L"Create Shortcut into \"SendTo\""}) {
+    for (const wchar_t* hidden :
+         {L"Create Shortcut into \"Startup\"", L"Create Shortcut into \"SendTo\""}) {
         const HWND label = FindChild(panel, L"TLinkLabel", hidden);
         ASSERT_NE(label, nullptr);
         EXPECT_FALSE(IsWindowVisible(label));
     }
-    EXPECT_TRUE(IsWindowVisible(FindChild(panel, L"TLinkLabel", L"Create Shortcut on \"Desktop\"")));
+    EXPECT_TRUE(
+        IsWindowVisible(FindChild(panel, L"TLinkLabel", L"Create Shortcut on \"Desktop\"")));
 
     const HWND times = LabelStartingWith(panel, L"Kernel:");
     ASSERT_NE(times, nullptr);
@@ -311,8 +313,9 @@ TEST_F(InfoWindowTest, TheDesktopLinkWritesAShortcutOnAClickInsideIt)
 
     SendMessageW(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
     SendMessageW(label, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
-    EXPECT_TRUE(WaitUntil([&] { return GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES; }))
-        << WideToUtf8(link);
+    EXPECT_TRUE(WaitUntil([&] {
+        return GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES;
+    })) << WideToUtf8(link);
     DeleteFileW(link.c_str());
 }
 
@@ -328,7 +331,8 @@ TEST_F(InfoWindowTest, StatusLinesThatGrowStayWhole)
     const std::wstring before = WindowText(usage);
 
     constexpr size_t kGrowth = 200u << 20, kChunk = 1u << 20;
-    void* grown = VirtualAllocEx(m_program->Process(), nullptr, kGrowth, MEM_COMMIT, PAGE_READWRITE);
+    void* grown =
+        VirtualAllocEx(m_program->Process(), nullptr, kGrowth, MEM_COMMIT, PAGE_READWRITE);
     ASSERT_NE(grown, nullptr);
     const std::vector<char> ones(kChunk, 1);
     for (size_t offset = 0; offset < kGrowth; offset += kChunk)
@@ -360,7 +364,8 @@ TEST_F(InfoWindowTest, StatusLinesThatGrowStayWhole)
 TEST_F(InfoWindowTest, WorksFromAFolderOutsideTheCodePage)
 {
     const std::wstring name = L"\x041A\x043E\x0440\x0432\x0430\x043B\x0435"; // "Корвале"
-    ASSERT_NE(AnsiToWide(WideToAnsi(name)), name) << "the code page writes the name: proves nothing";
+    ASSERT_NE(AnsiToWide(WideToAnsi(name)), name)
+        << "the code page writes the name: proves nothing";
     ScratchFolder folder(name);
     ASSERT_TRUE(folder.CopyHere(L"Korvale.exe", L"Korvale.exe"));
     Start(folder.Path() + L"Korvale.exe");
@@ -375,7 +380,8 @@ TEST_F(InfoWindowTest, WorksFromAFolderOutsideTheCodePage)
     ASSERT_NE(label, nullptr);
     SendMessageW(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
     SendMessageW(label, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
-    ASSERT_TRUE(WaitUntil([&] { return GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES; }));
+    ASSERT_TRUE(
+        WaitUntil([&] { return GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES; }));
     ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
     const std::wstring target = LinkTarget(link);
     CoUninitialize();
@@ -393,9 +399,9 @@ TEST_F(InfoWindowTest, APlantedProcessStatusLibraryIsNotUsed)
 {
     ScratchFolder planted(L"KorvalePlanted");
     const std::wstring& folder = planted.Path();
-    for (auto [from, to] : {std::pair{L"Korvale.exe", L"Korvale.exe"},
-                            std::pair{L"PlantedPsapi.dll", L"PSAPI.dll"},
-                            std::pair{L"PsapiByName.exe", L"PsapiByName.exe"}})
+    for (auto [from, to] :
+         {std::pair{L"Korvale.exe", L"Korvale.exe"}, std::pair{L"PlantedPsapi.dll", L"PSAPI.dll"},
+          std::pair{L"PsapiByName.exe", L"PsapiByName.exe"}})
         ASSERT_TRUE(planted.CopyHere(from, to));
 
     // Under Wine, Wine's own psapi wins over a native one found by name; for these two programs

@@ -46,8 +46,9 @@ std::string MemoText(HWND Memo)
 {
     const std::wstring text = WindowText(Memo);
     const int length = static_cast<int>(text.size());
-    std::string utf8(static_cast<size_t>(
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr)), '\0');
+    std::string utf8(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), length,
+                                                             nullptr, 0, nullptr, nullptr)),
+                     '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.data(), length, utf8.data(), static_cast<int>(utf8.size()),
                         nullptr, nullptr);
     return utf8;
@@ -97,7 +98,8 @@ int main(int Argc, char** Argv)
         }
         return 0;
     }
-    std::fprintf(stderr,
-                 "usage: KorvalePilot open-info | reports | soak | soak-info | soak-reports <cycles>\n");
+    std::fprintf(
+        stderr,
+        "usage: KorvalePilot open-info | reports | soak | soak-info | soak-reports <cycles>\n");
     return 2;
 }

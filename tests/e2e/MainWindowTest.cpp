@@ -18,25 +18,22 @@ struct MainWindowControls {
         Panel2, Button1, Memo2, Label1;
 
     explicit MainWindowControls(HWND Window)
-        : Form(Window),
-          PageControl1(FindChild(Form, WC_TABCONTROLW)),
+        : Form(Window), PageControl1(FindChild(Form, WC_TABCONTROLW)),
           TabSheet1(FindChild(PageControl1, L"TTabSheet", L"Querying Devices")),
           Panel1(FindChild(TabSheet1, L"TPanel")),
           BtnmixerGetDevCaps(FindChild(Panel1, L"Button", L"mixerGetDevCaps")),
-          Memo1(FindChild(TabSheet1, L"Edit")),
-          BtnVersion(FindChild(Form, L"Button", L"Version")),
+          Memo1(FindChild(TabSheet1, L"Edit")), BtnVersion(FindChild(Form, L"Button", L"Version")),
           TabSheet2(FindChild(PageControl1, L"TTabSheet", L"TabSheet2")),
           Panel2(FindChild(TabSheet2, L"TPanel")),
           Button1(FindChild(Panel2, L"Button", L"マスタ音量を取得")),
-          Memo2(FindChild(TabSheet2, L"Edit")),
-          Label1(FindChild(Panel2, L"Static"))
+          Memo2(FindChild(TabSheet2, L"Edit")), Label1(FindChild(Panel2, L"Static"))
     {
     }
 
     bool AllFound() const
     {
-        for (HWND control : {PageControl1, TabSheet1, Panel1, BtnmixerGetDevCaps, Memo1,
-                             BtnVersion, TabSheet2, Panel2, Button1, Memo2, Label1})
+        for (HWND control : {PageControl1, TabSheet1, Panel1, BtnmixerGetDevCaps, Memo1, BtnVersion,
+                             TabSheet2, Panel2, Button1, Memo2, Label1})
             if (!control)
                 return false;
         return true;
@@ -144,8 +141,8 @@ TEST_F(MainWindowTest, PagesAndBoxesFollowTheWindowSize)
         EXPECT_GE(page.right - page.left, 720);
         EXPECT_GE(page.bottom, 462 - 8);
     }
-    for (auto [sheet, strip, memo] : {std::tuple{c.TabSheet1, c.Panel1, c.Memo1},
-                                      std::tuple{c.TabSheet2, c.Panel2, c.Memo2}}) {
+    for (auto [sheet, strip, memo] :
+         {std::tuple{c.TabSheet1, c.Panel1, c.Memo1}, std::tuple{c.TabSheet2, c.Panel2, c.Memo2}}) {
         const RECT page = ClientRect(sheet);
         EXPECT_TRUE(HasRect(strip, sheet, {0, 0, page.right, 41}));
         EXPECT_TRUE(HasRect(memo, sheet, {0, 41, page.right, page.bottom}));

@@ -14,8 +14,8 @@ struct TCounters {
 
 } // namespace
 
-extern "C" __declspec(dllexport) BOOL WINAPI GetProcessMemoryInfo(HANDLE, TCounters* Counters,
-                                                                   DWORD Size)
+extern "C" __declspec(dllexport) BOOL WINAPI
+    GetProcessMemoryInfo(HANDLE, TCounters* Counters, DWORD Size)
 {
     if (!Counters || Size < sizeof *Counters)
         return FALSE;

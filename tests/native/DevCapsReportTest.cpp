@@ -39,8 +39,8 @@ TEST(DevCapsReport, TwoDevicesWithNamesFallBacksAndSignedNumbers)
     FakeMixer mixer;
     mixer.Devices = {
         Device(MakeCaps(1, 100, 0x00050001, "Speakers (WDM)", 0, 1)),
-        Device(MakeCaps(0, 7, 0xFFFFFFFF, "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345", 0x80000000,
-                        0xFFFFFFFF)),
+        Device(
+            MakeCaps(0, 7, 0xFFFFFFFF, "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345", 0x80000000, 0xFFFFFFFF)),
     };
     EXPECT_EQ(Report(mixer), (Lines{
                                  "mixerGetNumDevs() = 2",
@@ -70,7 +70,8 @@ TEST(DevCapsReport, AFailedQueryGivesItsTextAndTheReportGoesOn)
         MMRESULT Code;
         const char* Text;
     } failures[] = {
-        {MMSYSERR_BADDEVICEID, "MMSYSERR_BADDEVICEID: The specified device identifier is out of range."},
+        {MMSYSERR_BADDEVICEID,
+         "MMSYSERR_BADDEVICEID: The specified device identifier is out of range."},
         {MMSYSERR_INVALHANDLE, "MMSYSERR_INVALHANDLE: The mixer device handle is invalid."},
         {MMSYSERR_INVALPARAM, "MMSYSERR_INVALPARAM: One or more parameters are invalid."},
         {MMSYSERR_NODRIVER, "Not mixerGetDevCaps Result"},

@@ -14,9 +14,14 @@ struct FontCase {
 };
 
 const FontCase kCases[] = {
-    {"Japanese system", {L"@ＭＳ ゴシック", L"ＭＳ 明朝", L"ＭＳ ゴシック"}, L"ＭＳ ゴシック", true},
-    {"Western system with the Japanese fonts", {L"@MS Gothic", L"MS Mincho", L"MS Gothic"},
-     L"MS Gothic", true},
+    {"Japanese system",
+     {L"@ＭＳ ゴシック", L"ＭＳ 明朝", L"ＭＳ ゴシック"},
+     L"ＭＳ ゴシック",
+     true},
+    {"Western system with the Japanese fonts",
+     {L"@MS Gothic", L"MS Mincho", L"MS Gothic"},
+     L"MS Gothic",
+     true},
     {"both names listed", {L"MS Gothic", L"ＭＳ ゴシック"}, L"ＭＳ ゴシック", true},
     {"another Japanese face only", {L"@IPAGothic", L"IPAGothic"}, L"IPAGothic", true},
     {"only vertical faces", {L"@IPAGothic"}, L"Segoe UI", false},

@@ -41,7 +41,8 @@ public:
 
 TEST(FolderOfSender, TakesTheFirstLabelThatIsTheSender)
 {
-    const int startup = 0, desktop = 0, sendTo = 0, other = 0; // four labels: only their addresses count
+    const int startup = 0, desktop = 0, sendTo = 0,
+              other = 0; // four labels: only their addresses count
     const auto folder = [&](const void* Sender) {
         return FolderOfSender(Sender, {{&startup, TInfoFolder::Startup},
                                        {&desktop, TInfoFolder::Desktop},
@@ -73,8 +74,7 @@ TEST(InfoLinks, ShortcutsAndFoldersAreFetchedAnewForEachClick)
               (std::vector<std::wstring>{
                   L"folder 2", L"shortcut " + exe + L" | C:\\Users\\U\\Folder2\\ | Other",
                   L"folder 2", L"shortcut " + exe + L" | C:\\Users\\U\\Folder2\\ | Other",
-                  L"open C:\\Apps\\\x041A\\ []", L"folder 3",
-                  L"open C:\\Users\\U\\Folder3\\ []"}));
+                  L"open C:\\Apps\\\x041A\\ []", L"folder 3", L"open C:\\Users\\U\\Folder3\\ []"}));
 
     // A folder longer than the shell takes is refused with a message, never handed on.
     shell.Calls.clear();

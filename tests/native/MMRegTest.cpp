@@ -42,9 +42,9 @@ TEST(MMRegTables, HoldTheWholeRegistry)
     EXPECT_EQ(std::vector<size_t>(tableSizes.begin(), tableSizes.begin() + 6),
               (std::vector<size_t>{95, 81, 57, 38, 34, 33}));
     for (auto [id, size] : {std::pair{1, 95}, {101, 81}, {3, 57}, {237, 38}, {46, 34}, {37, 33}}) {
-        const auto* manufacturer = std::find_if(
-            ManufacturerNames().begin(), ManufacturerNames().end(),
-            [id = id](const TManufacturerName& Entry) { return Entry.Id == id; });
+        const auto* manufacturer =
+            std::find_if(ManufacturerNames().begin(), ManufacturerNames().end(),
+                         [id = id](const TManufacturerName& Entry) { return Entry.Id == id; });
         ASSERT_NE(manufacturer, ManufacturerNames().end());
         EXPECT_EQ(manufacturer->Products.Count, static_cast<size_t>(size)) << "manufacturer " << id;
     }

@@ -89,12 +89,11 @@ TEST_P(ResultTextTest, EveryCodeGivesItsTableTextOrNamesTheCall)
     for (const std::string& name : kNames) {
         for (MMRESULT code : CodesToTry()) {
             const auto known = tested.Known.find(code);
-            const std::string expected = code == MMSYSERR_NOERROR ? ""
-                                         : known != tested.Known.end()
-                                             ? known->second
-                                             : "Not " + name + " Result";
-            ASSERT_EQ(tested.Text(code, name), expected) << "code " << code << ", name \"" << name
-                                                         << "\"";
+            const std::string expected = code == MMSYSERR_NOERROR      ? ""
+                                         : known != tested.Known.end() ? known->second
+                                                                       : "Not " + name + " Result";
+            ASSERT_EQ(tested.Text(code, name), expected)
+                << "code " << code << ", name \"" << name << "\"";
         }
     }
 }

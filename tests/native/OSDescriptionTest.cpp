@@ -80,7 +80,8 @@ const OsCase kExtendedCases[] = {
      "Windows NT product family? Home Edition Service Pack 2 (Build 6002)"},
     {"Server 2008", 2, 6, 0, 6002, "Service Pack 2", VER_NT_SERVER, 0,
      "Windows NT product family? Server 4.0 Service Pack 2 (Build 6002)"},
-    {"5.3", 2, 5, 3, 1, "", VER_NT_WORKSTATION, 0, "Windows NT product family? Professional  (Build 1)"},
+    {"5.3", 2, 5, 3, 1, "", VER_NT_WORKSTATION, 0,
+     "Windows NT product family? Professional  (Build 1)"},
     {"NT 4 Server Enterprise", 2, 4, 0, 1381, "Service Pack 5", VER_NT_SERVER, 0x0002,
      "Microsoft Windows NT Server 4.0, Enterprise Edition Service Pack 5 (Build 1381)"},
     {"NT 3.51", 2, 3, 51, 1057, "Service Pack 5", VER_NT_WORKSTATION, 0,
@@ -108,11 +109,16 @@ TEST(GetFullOSDescription, TellsServicePack6aByItsHotfix)
         bool Hotfix;
         const char* Expected;
     } cases[] = {
-        {"Service Pack 6", true, "Microsoft Windows NT Workstation 4.0 Service Pack 6a (Build 1381)"},
-        {"Service Pack 6", false, "Microsoft Windows NT Workstation 4.0 Service Pack 6 (Build 1381)"},
-        {"SERVICE PACK 6", true, "Microsoft Windows NT Workstation 4.0 Service Pack 6a (Build 1381)"},
-        {"SERVICE PACK 6", false, "Microsoft Windows NT Workstation 4.0 SERVICE PACK 6 (Build 1381)"},
-        {"Service Pack 6a", true, "Microsoft Windows NT Workstation 4.0 Service Pack 6a (Build 1381)"},
+        {"Service Pack 6", true,
+         "Microsoft Windows NT Workstation 4.0 Service Pack 6a (Build 1381)"},
+        {"Service Pack 6", false,
+         "Microsoft Windows NT Workstation 4.0 Service Pack 6 (Build 1381)"},
+        {"SERVICE PACK 6", true,
+         "Microsoft Windows NT Workstation 4.0 Service Pack 6a (Build 1381)"},
+        {"SERVICE PACK 6", false,
+         "Microsoft Windows NT Workstation 4.0 SERVICE PACK 6 (Build 1381)"},
+        {"Service Pack 6a", true,
+         "Microsoft Windows NT Workstation 4.0 Service Pack 6a (Build 1381)"},
     };
     for (const auto& tested : cases) {
         FakeOs os = MakeOs(nt4);
@@ -120,7 +126,8 @@ TEST(GetFullOSDescription, TellsServicePack6aByItsHotfix)
         os.HotfixKeyExists = tested.Hotfix;
         std::string description;
         GetFullOSDescription(os, description);
-        EXPECT_EQ(description, tested.Expected) << tested.ServicePack << ", hotfix " << tested.Hotfix;
+        EXPECT_EQ(description, tested.Expected)
+            << tested.ServicePack << ", hotfix " << tested.Hotfix;
         EXPECT_EQ(os.KeysOpen, 0);
     }
     // Only NT 4 asks for the hotfix.
@@ -143,7 +150,8 @@ TEST(GetFullOSDescription, ReadsTheEditionFromTheRegistryWithoutTheExtendedRecor
     } cases[] = {
         {std::string("WinNT", 6), true,
          "Microsoft Windows NT Workstation 4.0 Service Pack 5 (Build 1381)"},
-        {std::string("LanmanNT", 9), true, "Microsoft Windows NT Server 4.0 Service Pack 5 (Build 1381)"},
+        {std::string("LanmanNT", 9), true,
+         "Microsoft Windows NT Server 4.0 Service Pack 5 (Build 1381)"},
         {std::string("SERVERNT", 9), true,
          "Microsoft Windows NT Advanced Server 4.0 Service Pack 5 (Build 1381)"},
         {std::string("Other", 6), true, "Microsoft Windows NT 4.0 Service Pack 5 (Build 1381)"},
@@ -226,7 +234,10 @@ TEST(PlatformName, NamesTheThreePlatformsAndLeavesOthersAlone)
     const struct {
         DWORD Id;
         const char* Expected;
-    } cases[] = {{0, "Windows 3.1"}, {1, "Windows 95"}, {2, "Windows NT"}, {3, "kept"},
+    } cases[] = {{0, "Windows 3.1"},
+                 {1, "Windows 95"},
+                 {2, "Windows NT"},
+                 {3, "kept"},
                  {0xFFFFFFFF, "kept"}};
     for (const auto& tested : cases) {
         std::string name = "kept";

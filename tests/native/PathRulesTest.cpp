@@ -42,7 +42,9 @@ TEST(ExePath, SplitsAtTheLastSeparatorThatIsNotATrailByte)
         EXPECT_EQ(ExtractBaseName(tested.Path, japanese), tested.BaseName);
         EXPECT_EQ(ExtractFileDir(tested.Path, japanese), tested.Dir);
         // The UTF-16 rules split the same way wherever no double-byte character is involved.
-        const auto wide = [](const std::string& Text) { return std::wstring(Text.begin(), Text.end()); };
+        const auto wide = [](const std::string& Text) {
+            return std::wstring(Text.begin(), Text.end());
+        };
         if (tested.Path.find_first_of("\x95") == std::string::npos) {
             EXPECT_EQ(ExtractFileName(wide(tested.Path)), wide(tested.FileName));
             EXPECT_EQ(ExtractFilePath(wide(tested.Path)), wide(tested.Folder));
@@ -76,8 +78,7 @@ TEST(ShellOpenDirectory, IsEverythingUpToTheLastBackslashOrColon)
 TEST(Shortcut, PathAndWorkingDirectory)
 {
     EXPECT_EQ(ShortcutPath(L"C:\\Users\\U\\SendTo", L"Tool"), L"C:\\Users\\U\\SendTo\\Tool.lnk");
-    EXPECT_EQ(ShortcutPath(L"C:\\Users\\U\\SendTo\\", L"Tool"),
-              L"C:\\Users\\U\\SendTo\\Tool.lnk");
+    EXPECT_EQ(ShortcutPath(L"C:\\Users\\U\\SendTo\\", L"Tool"), L"C:\\Users\\U\\SendTo\\Tool.lnk");
     EXPECT_EQ(ShortcutPath(L"C:\\Users\\U\\SendTo\\\\", L"Tool"),
               L"C:\\Users\\U\\SendTo\\\\Tool.lnk");
     EXPECT_EQ(ShortcutPath(L"C:\\Users\\U\\Desktop", L"100%s"),
@@ -101,9 +102,9 @@ TEST(CenteredPosition, CentresOnTheWorkAreaWhereverItLies)
         LONG Left, Top;
     } cases[] = {
         {{0, 0, 1024, 738}, 373, 457, 325, 140},
-        {{0, 30, 1024, 768}, 373, 457, 325, 170}, // taskbar at the top
-        {{100, 0, 1124, 738}, 373, 457, 425, 140}, // taskbar on the left
-        {{0, 0, 1024, 738}, 1085, 800, -30, -31},  // larger than the work area: toward zero
+        {{0, 30, 1024, 768}, 373, 457, 325, 170},   // taskbar at the top
+        {{100, 0, 1124, 738}, 373, 457, 425, 140},  // taskbar on the left
+        {{0, 0, 1024, 738}, 1085, 800, -30, -31},   // larger than the work area: toward zero
         {{-1280, 0, 0, 1024}, 373, 457, -827, 283}, // a monitor left of the primary one
     };
     for (const auto& tested : cases) {

@@ -102,9 +102,9 @@ TEST(ReportTool, HelpAndUnknownArgumentsGiveTheUsageWithoutTouchingTheMixer)
     EXPECT_EQ(help.Out.rfind("Usage: KorvaleReport", 0), 0u);
     EXPECT_EQ(help.Err, "");
 
-    for (const auto& arguments : {std::vector<std::string>{"--cpas"},
-                                  std::vector<std::string>{"--caps", "-x"},
-                                  std::vector<std::string>{"--help", "caps"}}) {
+    for (const auto& arguments :
+         {std::vector<std::string>{"--cpas"}, std::vector<std::string>{"--caps", "-x"},
+          std::vector<std::string>{"--help", "caps"}}) {
         const ToolRun wrong = RunTool(arguments);
         EXPECT_EQ(wrong.ExitCode, 2);
         EXPECT_EQ(wrong.Out, "");

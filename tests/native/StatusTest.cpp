@@ -52,8 +52,8 @@ TEST(FormatSeconds, HoursUnwrappedMinutesAndSecondsInTwoDigits)
     const struct {
         std::int32_t Seconds;
         const char* Expected;
-    } cases[] = {{0, "0:00:00"},          {59, "0:00:59"},         {60, "0:01:00"},
-                 {3600, "1:00:00"},       {86399, "23:59:59"},     {90061, "25:01:01"},
+    } cases[] = {{0, "0:00:00"},           {59, "0:00:59"},     {60, "0:01:00"},
+                 {3600, "1:00:00"},        {86399, "23:59:59"}, {90061, "25:01:01"},
                  {INT_MAX, "596523:14:07"}};
     for (const auto& tested : cases)
         EXPECT_EQ(FormatSeconds(tested.Seconds), tested.Expected) << tested.Seconds;
@@ -182,10 +182,9 @@ TEST(StatusLines, TheLegacyMemoryQueryAndAMissingProcessStatusLibrary)
     EXPECT_EQ(lines[0], "Free Physical Memory:1.024 KB; Total:524.288 KB");
     EXPECT_EQ(lines[2], "Free Virtual Memory:0 KB; Total:2.097.152 KB");
     EXPECT_EQ(std::vector<std::string>(lines.begin() + 3, lines.begin() + 8),
-              (std::vector<std::string>{"Memory Usage:0 KB; Peak:0 KB", "Page Fault:0",
-                                        "Pagefile Usage:0 KB; Peak:0 KB",
-                                        "Paged Pool Usage:0 KB; Peak:0 KB",
-                                        "NonPaged Pool Usage:0 KB; Peak:0 KB"}));
+              (std::vector<std::string>{
+                  "Memory Usage:0 KB; Peak:0 KB", "Page Fault:0", "Pagefile Usage:0 KB; Peak:0 KB",
+                  "Paged Pool Usage:0 KB; Peak:0 KB", "NonPaged Pool Usage:0 KB; Peak:0 KB"}));
 }
 
 TEST(StatusLines, ProcessTimesUseTheBiasInForce)
@@ -204,11 +203,15 @@ TEST(StatusLines, ProcessTimesUseTheBiasInForce)
         // UTC = local + bias: Tokyo, 540 minutes ahead, no daylight saving.
         {"Tokyo", -540, 0, 0, TIME_ZONE_ID_UNKNOWN, Time(2026, 7, 1, 12, 30, 0, 500), "0:30:00"},
         // London in summer: the daylight bias of -60 minutes is in force.
-        {"London, summer", 0, 0, -60, TIME_ZONE_ID_DAYLIGHT, Time(2026, 7, 1, 4, 30, 0, 500), "0:30:00"},
-        {"London, winter", 0, 0, -60, TIME_ZONE_ID_STANDARD, Time(2026, 7, 1, 3, 30, 0, 500), "0:30:00"},
-        {"a standard bias", 60, 15, -60, TIME_ZONE_ID_STANDARD, Time(2026, 7, 1, 2, 15, 0, 500), "0:30:00"},
+        {"London, summer", 0, 0, -60, TIME_ZONE_ID_DAYLIGHT, Time(2026, 7, 1, 4, 30, 0, 500),
+         "0:30:00"},
+        {"London, winter", 0, 0, -60, TIME_ZONE_ID_STANDARD, Time(2026, 7, 1, 3, 30, 0, 500),
+         "0:30:00"},
+        {"a standard bias", 60, 15, -60, TIME_ZONE_ID_STANDARD, Time(2026, 7, 1, 2, 15, 0, 500),
+         "0:30:00"},
         {"no time zone", 0, 0, 0, TIME_ZONE_ID_INVALID, Time(2026, 7, 1, 4, 0, 0, 500), "1:00:00"},
-        {"a day later", -540, 0, 0, TIME_ZONE_ID_UNKNOWN, Time(2026, 7, 2, 13, 0, 0, 500), "25:00:00"},
+        {"a day later", -540, 0, 0, TIME_ZONE_ID_UNKNOWN, Time(2026, 7, 2, 13, 0, 0, 500),
+         "25:00:00"},
     };
     for (const auto& tested : cases) {
         FakeStatus status;

@@ -66,7 +66,7 @@ TEST(GetVersionInfoValue, TrimsBlanksAndControlsAndStopsAtTheTerminator)
         {"     ", std::nullopt, ""}, // blanks only: an empty value, not the caller's text
         {std::string("0.8.1.24\0", 9), std::nullopt, "0.8.1.24"},
         {std::string("0.8\0junk", 8), std::nullopt, "0.8"},
-        {"0.8.1.24", 3, "0.8"},     // never more than the reported length
+        {"0.8.1.24", 3, "0.8"},         // never more than the reported length
         {"0.8.1.24", 5000, "0.8.1.24"}, // nor past the end of the block
     };
     for (const auto& tested : cases) {

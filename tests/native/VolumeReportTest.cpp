@@ -17,8 +17,8 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-constexpr DWORD kMuteControl = 0x20010002;     // MIXERCONTROL_CONTROLTYPE_MUTE
-constexpr DWORD kWaveInDestination = 7;         // MIXERLINE_COMPONENTTYPE_DST_WAVEIN
+constexpr DWORD kMuteControl = 0x20010002; // MIXERCONTROL_CONTROLTYPE_MUTE
+constexpr DWORD kWaveInDestination = 7;    // MIXERLINE_COMPONENTTYPE_DST_WAVEIN
 
 TFakeControl Volume(const char* ShortName, std::vector<DWORD> Values)
 {
@@ -109,13 +109,13 @@ TEST(VolumeReport, ListsEveryVolumeControlOfEverySpeakerLine)
         Device("Line In", {Recording()}),
     };
     EXPECT_EQ(RunQuery(mixer).Output, (Lines{
-                                     "DeviceName:Speakers Desitination:2",
-                                     "ShortName:Master",
-                                     "Volume = 40000",
-                                     "ShortName:Wave",
-                                     "Volume = -1",
-                                     "DeviceName:Line In Desitination:1",
-                                 }));
+                                          "DeviceName:Speakers Desitination:2",
+                                          "ShortName:Master",
+                                          "Volume = 40000",
+                                          "ShortName:Wave",
+                                          "Volume = -1",
+                                          "DeviceName:Line In Desitination:1",
+                                      }));
     ExpectMixerLeftClean(mixer);
     EXPECT_EQ(mixer.Calls, (std::vector<std::string>{
                                "GetNumDevs",
@@ -171,18 +171,19 @@ TEST(VolumeReport, CopesWithWhatDriversReport)
         Device("Overlong", {overlong}),
         Device("0123456789012345678901234567890123", {fullName}),
     };
-    EXPECT_EQ(RunQuery(mixer).Output, (Lines{
-                                     "DeviceName:No controls Desitination:2",
-                                     "DeviceName:No channels Desitination:1",
-                                     "ShortName:Mono",
-                                     "Volume = 77",
-                                     "DeviceName:Overlong Desitination:1",
-                                     "ShortName:First",
-                                     "Volume = 1",
-                                     "DeviceName:01234567890123456789012345678901 Desitination:1",
-                                     "ShortName:ABCDEFGHIJKLMNOP",
-                                     "Volume = 9",
-                                 }));
+    EXPECT_EQ(RunQuery(mixer).Output,
+              (Lines{
+                  "DeviceName:No controls Desitination:2",
+                  "DeviceName:No channels Desitination:1",
+                  "ShortName:Mono",
+                  "Volume = 77",
+                  "DeviceName:Overlong Desitination:1",
+                  "ShortName:First",
+                  "Volume = 1",
+                  "DeviceName:01234567890123456789012345678901 Desitination:1",
+                  "ShortName:ABCDEFGHIJKLMNOP",
+                  "Volume = 9",
+              }));
     ExpectMixerLeftClean(mixer);
     EXPECT_EQ(std::count(mixer.Calls.begin(), mixer.Calls.end(), "GetLineControls(0)"), 0);
 }
@@ -204,8 +205,8 @@ TEST(VolumeReport, ImpossibleCountsCostOnlyTheirLine)
                   manyControls.ClaimedControls = 0xFFFFFFFF;
                   TFakeLine manyChannels = Speakers({Volume("Master", {1})}, 0xFFFFFFFF);
                   FakeMixer mixer;
-                  mixer.Devices = {Device("Huge", {manyControls, manyChannels,
-                                                   Speakers({Volume("Ok", {3})})})};
+                  mixer.Devices = {
+                      Device("Huge", {manyControls, manyChannels, Speakers({Volume("Ok", {3})})})};
                   EXPECT_EQ(RunQuery(mixer).Output,
                             (Lines{
                                 "DeviceName:Huge Desitination:3",
@@ -244,19 +245,24 @@ TEST(VolumeReport, EachCheckedCallFailingWithEachCodeSkipsOnlyWhatDependsOnIt)
 {
     const MMRESULT unknown[] = {3, 1026, 0xFFFFFFFF};
     const FailureCase cases[] = {
-        {TCall::Open, {2, 4, 5, 6, 7, 10, 11},
+        {TCall::Open,
+         {2, 4, 5, 6, 7, 10, 11},
          [](MMRESULT Code) { return MixerOpenResultText(Code, "mixerOpenError"); },
          {"DeviceName:First Desitination:2"}},
-        {TCall::LineByDestination, {2, 5, 6, 10, 11, 1024},
+        {TCall::LineByDestination,
+         {2, 5, 6, 10, 11, 1024},
          [](MMRESULT Code) { return MixerLineInfoResultText(Code, "mixerGetLineInfo"); },
          {"DeviceName:First Desitination:2"}},
-        {TCall::LineById, {2, 5, 6, 10, 11, 1024},
+        {TCall::LineById,
+         {2, 5, 6, 10, 11, 1024},
          [](MMRESULT Code) { return MixerLineInfoResultText(Code, "mixerGetLineInfo"); },
          {"DeviceName:First Desitination:2"}},
-        {TCall::LineControls, {2, 5, 6, 10, 11, 1024, 1025},
+        {TCall::LineControls,
+         {2, 5, 6, 10, 11, 1024, 1025},
          [](MMRESULT Code) { return MixerLineControlsResultText(Code, "mixerGetLineControls"); },
          {"DeviceName:First Desitination:2"}},
-        {TCall::ControlDetails, {2, 5, 6, 10, 11, 1024, 1025},
+        {TCall::ControlDetails,
+         {2, 5, 6, 10, 11, 1024, 1025},
          [](MMRESULT Code) {
              return MixerControlDetailsResultText(Code, "mixerGetControlDetails");
          },
@@ -272,11 +278,15 @@ TEST(VolumeReport, EachCheckedCallFailingWithEachCodeSkipsOnlyWhatDependsOnIt)
                           FakeMixer mixer = TwoSpeakerDevices();
                           TFakeDevice& first = mixer.Devices[0];
                           switch (tested.Call) {
-                          case TCall::Open: first.OpenResult = code; break;
+                          case TCall::Open:
+                              first.OpenResult = code;
+                              break;
                           case TCall::LineByDestination:
                               first.Destinations[0].DestinationResult = code;
                               break;
-                          case TCall::LineById: first.Destinations[0].LineIdResult = code; break;
+                          case TCall::LineById:
+                              first.Destinations[0].LineIdResult = code;
+                              break;
                           case TCall::LineControls:
                               first.Destinations[0].ControlsResult = code;
                               break;

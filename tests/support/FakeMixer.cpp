@@ -128,8 +128,9 @@ MMRESULT FakeMixer::GetLineInfo(HMIXEROBJ Mixer, MIXERLINEA* Line, DWORD Flags)
 {
     const bool byDestination = Flags == MIXER_GETLINEINFOF_DESTINATION;
     Record([&] {
-        return byDestination ? "GetLineInfo(destination " + std::to_string(Line->dwDestination) + ")"
-                             : std::string("GetLineInfo(line)");
+        return byDestination
+                   ? "GetLineInfo(destination " + std::to_string(Line->dwDestination) + ")"
+                   : std::string("GetLineInfo(line)");
     });
     Check(Line->cbStruct == sizeof(MIXERLINEA), "wrong cbStruct");
     Check(byDestination || Flags == MIXER_GETLINEINFOF_LINEID, "unexpected flags");

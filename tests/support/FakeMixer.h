@@ -15,7 +15,7 @@
 struct TFakeControl {
     DWORD Type = MIXERCONTROL_CONTROLTYPE_VOLUME;
     std::string ShortName;
-    std::vector<DWORD> Values;     // per channel; channels beyond the list read 0
+    std::vector<DWORD> Values; // per channel; channels beyond the list read 0
     MMRESULT DetailsResult = MMSYSERR_NOERROR;
 };
 
@@ -31,7 +31,7 @@ struct TFakeLine {
 };
 
 struct TFakeDevice {
-    MIXERCAPSA Caps{};                // its cDestinations says how many Destinations are asked for
+    MIXERCAPSA Caps{}; // its cDestinations says how many Destinations are asked for
     MMRESULT CapsResult = MMSYSERR_NOERROR; // on failure the fake leaves garbage in the record
     MMRESULT OpenResult = MMSYSERR_NOERROR;
     std::vector<TFakeLine> Destinations;

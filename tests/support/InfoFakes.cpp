@@ -49,7 +49,8 @@ void FakeVersionResources::Add(const std::string& Path, const std::string& Data,
 void FakeVersionResources::AddWide(const std::string& Path, const std::wstring& Text,
                                    std::optional<UINT> ReportedLength)
 {
-    Add(Path, std::string(reinterpret_cast<const char*>(Text.data()), Text.size() * sizeof(wchar_t)),
+    Add(Path,
+        std::string(reinterpret_cast<const char*>(Text.data()), Text.size() * sizeof(wchar_t)),
         ReportedLength.value_or(static_cast<UINT>(Text.size())));
 }
 

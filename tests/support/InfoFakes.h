@@ -29,7 +29,8 @@ public:
 /// sub-block path, where its data lies in the block and the length the service reports for it.
 class FakeVersionResources : public IVersionResources {
 public:
-    /// Adds Data at the end of the block for Path, reported with ReportedLength (default: its size).
+    /// Adds Data at the end of the block for Path, reported with ReportedLength (default: its
+    /// size).
     void Add(const std::string& Path, const std::string& Data,
              std::optional<UINT> ReportedLength = std::nullopt);
     /// Adds UTF-16 Text for the wide service's Path, its length reported in characters.

@@ -1,7 +1,6 @@
 // Replaces the global operator new and delete of the test program.
 #include "FailingAllocations.h"
 
-
 #include <cstdlib>
 #include <new>
 

@@ -49,8 +49,8 @@ TEST(VersionResource, CaptionsTheInformationWindow)
               Utf8ToWide("Korvale Ver." KORVALE_VERSION " - InfoForm"));
 
     // This test program has no version resource.
-    const HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr,
-                                        nullptr, GetModuleHandleW(nullptr), nullptr);
+    const HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                        GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(window, nullptr);
     SetVersionCaption(window, L"InfoForm");
     wchar_t caption[100] = {};

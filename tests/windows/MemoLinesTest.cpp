@@ -22,8 +22,8 @@ protected:
     std::wstring Text() const
     {
         std::wstring text(static_cast<size_t>(GetWindowTextLengthW(m_memo)) + 1, L'\0');
-        text.resize(static_cast<size_t>(GetWindowTextW(m_memo, text.data(),
-                                                       static_cast<int>(text.size()))));
+        text.resize(static_cast<size_t>(
+            GetWindowTextW(m_memo, text.data(), static_cast<int>(text.size()))));
         return text;
     }
 
@@ -47,7 +47,8 @@ TEST_F(MemoLinesTest, AppendsLinesBelowWhatIsThere)
         SendMessageW(m_memo, EM_SETSEL, 0, 0); // the caret elsewhere does not matter
         AppendLine(m_memo, "first");
         AppendLine(m_memo, "second");
-        EXPECT_EQ(Text(), tested.After) << "box held " << testing::PrintToString(std::wstring(tested.Before));
+        EXPECT_EQ(Text(), tested.After)
+            << "box held " << testing::PrintToString(std::wstring(tested.Before));
     }
 }
 

@@ -105,7 +105,9 @@ void WithAllocationFailing(long Failing, Action&& Act)
 TEST(WindowErrors, AnInformationWindowThatFailsWhileBeingMadeIsNotMade)
 {
     const long first = AllocationsSoFar();
-    { TInfoForm made(nullptr); }
+    {
+        TInfoForm made(nullptr);
+    }
     const long allocations = AllocationsSoFar() - first;
     ASSERT_GT(allocations, 10);
 
@@ -128,9 +130,9 @@ TEST(WindowErrors, AnInformationWindowThatFailsWhileBeingMadeIsNotMade)
 TEST(WindowErrors, AFailingLabelPaintIsShownAndGivesItsDeviceContextBack)
 {
     RegisterLabelClass(L"TLabel", reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    const HWND label = CreateWindowExW(0, L"TLabel", std::wstring(100, L'x').c_str(),
-                                       WS_POPUP | WS_VISIBLE, 0, 0, 300, 20, nullptr, nullptr,
-                                       GetModuleHandleW(nullptr), nullptr);
+    const HWND label =
+        CreateWindowExW(0, L"TLabel", std::wstring(100, L'x').c_str(), WS_POPUP | WS_VISIBLE, 0, 0,
+                        300, 20, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(label, nullptr);
     UpdateWindow(label);
     const HDC before = ProbeDeviceContext(label);

@@ -31,10 +31,12 @@ TEST(NullAlsa, TwoDevicesAndTheThirdIsOutOfRange)
     ASSERT_EQ(mixer.GetNumDevs(), 2u);
 
     MIXERCAPSA caps{};
-    EXPECT_EQ(MixerDevCapsResultText(mixer.GetDevCaps(0, &caps, sizeof caps), "mixerGetDevCaps"), "");
+    EXPECT_EQ(MixerDevCapsResultText(mixer.GetDevCaps(0, &caps, sizeof caps), "mixerGetDevCaps"),
+              "");
     EXPECT_STREQ(caps.szPname, "Out: default");
     EXPECT_EQ(caps.cDestinations, 1u);
-    EXPECT_EQ(MixerDevCapsResultText(mixer.GetDevCaps(1, &caps, sizeof caps), "mixerGetDevCaps"), "");
+    EXPECT_EQ(MixerDevCapsResultText(mixer.GetDevCaps(1, &caps, sizeof caps), "mixerGetDevCaps"),
+              "");
     EXPECT_STREQ(caps.szPname, "In: default");
     EXPECT_EQ(MixerDevCapsResultText(mixer.GetDevCaps(2, &caps, sizeof caps), "mixerGetDevCaps"),
               "MMSYSERR_BADDEVICEID: The specified device identifier is out of range.");
@@ -45,7 +47,8 @@ TEST(NullAlsa, WalksTheSpeakerLineToItsVolume)
 {
     WinmmMixer mixer;
     HMIXER handle = nullptr;
-    ASSERT_EQ(MixerOpenResultText(mixer.Open(&handle, 0, 0, 0, CALLBACK_NULL), "mixerOpenError"), "");
+    ASSERT_EQ(MixerOpenResultText(mixer.Open(&handle, 0, 0, 0, CALLBACK_NULL), "mixerOpenError"),
+              "");
 
     MMRESULT result;
     const MIXERLINEA destination =
@@ -66,11 +69,11 @@ TEST(NullAlsa, WalksTheSpeakerLineToItsVolume)
     request.cControls = line.cControls;
     request.cbmxctrl = sizeof(MIXERCONTROLA);
     request.pamxctrl = controls.data();
-    ASSERT_EQ(MixerLineControlsResultText(
-                  mixer.GetLineControls(reinterpret_cast<HMIXEROBJ>(handle), &request,
-                                        MIXER_GETLINECONTROLSF_ALL),
-                  "mixerGetLineControls"),
-              "");
+    ASSERT_EQ(
+        MixerLineControlsResultText(mixer.GetLineControls(reinterpret_cast<HMIXEROBJ>(handle),
+                                                          &request, MIXER_GETLINECONTROLSF_ALL),
+                                    "mixerGetLineControls"),
+        "");
 
     int volumes = 0;
     for (const MIXERCONTROLA& control : controls) {
