@@ -1,38 +1,65 @@
 #include "app/ReportTool.h"
 
 #include <exception>
+#include <optional>
 
 #include "mixer/Reports.h"
 
 namespace {
 
+// The first lines are those the tool has always printed; the tree's follow them.
 const char kUsage[] = "Usage: KorvaleReport [--caps] [--volume] [--help]\n"
                       "Prints Korvale's mixer reports to standard output.\n"
                       "  --caps     the device capabilities report\n"
                       "  --volume   the master volume query\n"
                       "  --help     this text\n"
-                      "With no argument, both reports are printed, capabilities first.\n";
+                      "With no argument, both reports are printed, capabilities first.\n"
+                      "\n"
+                      "       KorvaleReport --tree [--json] [--device INDEX|NAME]\n"
+                      "  --tree     every device's capabilities, destination and source lines and\n"
+                      "             controls, with each control's values per channel\n"
+                      "  --json     the same as one JSON document (alone it means --tree --json)\n"
+                      "  --device   only the device of that index, or whose name is NAME or holds\n"
+                      "             it (ignoring case)\n"
+                      "Exit codes: 0 done; 1 failed (the output could not be written, or winmm\n"
+                      "could not be loaded); 2 usage error; 3 no such device; 4 the tree was\n"
+                      "written, but some mixer calls failed (each error is shown where it\n"
+                      "happened).\n";
 
 struct TReportRequest {
     bool Caps = false;
     bool Volume = false;
     bool Help = false;
-    std::string Unknown; // the first argument not understood
+    bool Tree = false;
+    bool Json = false;
+    std::optional<std::string> Device;
+    std::string Problem; // why the arguments cannot be followed
 };
 
 TReportRequest ParseArguments(const std::vector<std::string>& Arguments)
 {
     TReportRequest request;
-    for (const std::string& argument : Arguments) {
-        if (argument == "--caps")
+    for (auto argument = Arguments.begin(); argument != Arguments.end(); ++argument) {
+        if (*argument == "--caps")
             request.Caps = true;
-        else if (argument == "--volume")
+        else if (*argument == "--volume")
             request.Volume = true;
-        else if (argument == "--help")
+        else if (*argument == "--help")
             request.Help = true;
-        else if (request.Unknown.empty())
-            request.Unknown = argument;
+        else if (*argument == "--tree")
+            request.Tree = true;
+        else if (*argument == "--json")
+            request.Json = request.Tree = true;
+        else if (*argument == "--device" && argument + 1 != Arguments.end())
+            request.Device = *++argument;
+        else if (request.Problem.empty())
+            request.Problem = *argument == "--device" ? "--device needs a device index or name"
+                                                      : "unknown argument \"" + *argument + "\"";
     }
+    if (request.Device)
+        request.Tree = true;
+    if (request.Tree && (request.Caps || request.Volume) && request.Problem.empty())
+        request.Problem = "--tree and --json cannot be combined with --caps or --volume";
     if (Arguments.empty())
         request.Caps = request.Volume = true;
     return request;
@@ -49,26 +76,80 @@ bool Flushed(std::FILE* Stream)
     return std::fflush(Stream) == 0 && !std::ferror(Stream);
 }
 
+int Finish(std::FILE* Out, std::FILE* Err, const char* What, int Code)
+{
+    if (Flushed(Out))
+        return Code;
+    Write(Err, std::string("KorvaleReport: the ") + What + " could not be written\n");
+    return rxFailed;
+}
+
+std::string DeviceList(const std::vector<TMixerDeviceNode>& Devices)
+{
+    std::string list;
+    for (const TMixerDeviceNode& device : Devices)
+        list += "  " + std::to_string(device.Index) + ": " + device.Name + "\n";
+    return list.empty() ? "  (none)\n" : list;
+}
+
+int RunTree(const TReportRequest& Request, const TReportToolSystem& System, std::FILE* Out,
+            std::FILE* Err)
+{
+    const std::unique_ptr<IMixer> mixer = System.OpenMixer();
+    struct TNoNames : IMediaNames {
+        std::optional<std::string> NameOf(const GUID&) override { return std::nullopt; }
+    } noNames;
+    std::vector<TMixerDeviceNode> devices =
+        ReadMixerDevices(*mixer, System.MediaNames ? *System.MediaNames : noNames);
+    if (Request.Device) {
+        const auto chosen = SelectMixerDevice(devices, *Request.Device);
+        if (!chosen) {
+            Write(Err, "KorvaleReport: no single mixer device is \"" + *Request.Device +
+                           "\" or has it in its name; the devices are:\n" + DeviceList(devices));
+            return rxNoSuchDevice;
+        }
+        devices = {devices[*chosen]};
+    }
+    int failures = 0;
+    for (TMixerDeviceNode& device : devices) {
+        WalkMixerDevice(*mixer, device);
+        failures += CountFailures(device);
+    }
+
+    std::string text;
+    if (Request.Json)
+        text = TreeJson(devices, System.Context);
+    else
+        WriteTreeText(devices, System.Context,
+                      [&text](const std::string& Line) { text += Line + "\n"; });
+    const bool written = System.WriteUtf8
+                             ? System.WriteUtf8(Out, text)
+                             : std::fwrite(text.data(), 1, text.size(), Out) == text.size();
+    if (!written) {
+        Write(Err, "KorvaleReport: the report could not be written\n");
+        return rxFailed;
+    }
+    return Finish(Out, Err, "report", failures ? rxSomeCallsFailed : rxDone);
+}
+
 } // namespace
 
-int RunReportTool(const std::vector<std::string>& Arguments,
-                  const std::function<std::unique_ptr<IMixer>()>& OpenMixer, std::FILE* Out,
-                  std::FILE* Err)
+int RunReportTool(const std::vector<std::string>& Arguments, const TReportToolSystem& System,
+                  std::FILE* Out, std::FILE* Err)
 {
     const TReportRequest request = ParseArguments(Arguments);
-    if (!request.Unknown.empty()) {
-        Write(Err, "KorvaleReport: unknown argument \"" + request.Unknown + "\"\n" + kUsage);
-        return 2;
+    if (!request.Problem.empty()) {
+        Write(Err, "KorvaleReport: " + request.Problem + "\n" + kUsage);
+        return rxUsage;
     }
     if (request.Help) {
         Write(Out, kUsage);
-        if (Flushed(Out))
-            return 0;
-        Write(Err, "KorvaleReport: the help could not be written\n");
-        return 1;
+        return Finish(Out, Err, "help", rxDone);
     }
     try {
-        const std::unique_ptr<IMixer> mixer = OpenMixer();
+        if (request.Tree)
+            return RunTree(request, System, Out, Err);
+        const std::unique_ptr<IMixer> mixer = System.OpenMixer();
         const TLineSink print = [&](const std::string& Line) { Write(Out, Line + "\n"); };
         if (request.Caps)
             RunDevCapsReport(*mixer, print);
@@ -77,11 +158,7 @@ int RunReportTool(const std::vector<std::string>& Arguments,
     } catch (const std::exception& error) {
         Flushed(Out);
         Write(Err, std::string("KorvaleReport: ") + error.what() + "\n");
-        return 1;
+        return rxFailed;
     }
-    if (!Flushed(Out)) {
-        Write(Err, "KorvaleReport: the report could not be written\n");
-        return 1;
-    }
-    return 0;
+    return Finish(Out, Err, "report", rxDone);
 }

@@ -1,4 +1,6 @@
-// The seven winmm mixer operations that the reports use, behind an interface.
+// The winmm mixer operations that the reports use, behind an interface: the seven the main
+// window's reports call, and the wide forms that the console tool's full walk (MixerTree) reads
+// names and list texts in any script with.
 //
 // WinmmMixer passes each call straight to winmm; tests script a mixer of their own. The seam
 // carries the platform's own calls, records and result codes unchanged: callers fill the records
@@ -28,6 +30,17 @@ public:
                                        DWORD Flags) = 0;
     /// mixerClose
     virtual MMRESULT Close(HMIXER Mixer) = 0;
+
+    /// mixerGetDevCapsW, with the extended record (MIXERCAPS2W) or the plain one's size.
+    virtual MMRESULT GetDevCapsW(UINT_PTR DeviceId, MIXERCAPS2W* Caps, UINT CapsSize) = 0;
+    /// mixerGetLineInfoW
+    virtual MMRESULT GetLineInfoW(HMIXEROBJ Mixer, MIXERLINEW* Line, DWORD Flags) = 0;
+    /// mixerGetLineControlsW
+    virtual MMRESULT GetLineControlsW(HMIXEROBJ Mixer, MIXERLINECONTROLSW* Controls,
+                                      DWORD Flags) = 0;
+    /// mixerGetControlDetailsW: list texts as MIXERCONTROLDETAILS_LISTTEXTW.
+    virtual MMRESULT GetControlDetailsW(HMIXEROBJ Mixer, MIXERCONTROLDETAILS* Details,
+                                        DWORD Flags) = 0;
 
 protected:
     IMixer() = default;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "mixer/MMUtils.h"
+#include "mixer/OpenMixer.h"
 #include "platform/RecordText.h"
 #include "mixer/Reports.h"
 #include "platform/Format.h"
@@ -16,41 +17,6 @@ const std::string kOpenName = "mixerOpenError";
 const std::string kLineInfoName = "mixerGetLineInfo";
 const std::string kLineControlsName = "mixerGetLineControls";
 const std::string kControlDetailsName = "mixerGetControlDetails";
-
-// An open mixer, closed exactly once: by Close() when the device's walk ends, or on the way out
-// when an error ends it early (a close that fails with an error did not happen, so that includes
-// an error from Close() itself).
-class TOpenMixer {
-public:
-    TOpenMixer(IMixer& Mixer, HMIXER Handle) : m_mixer(Mixer), m_handle(Handle) {}
-    ~TOpenMixer()
-    {
-        if (m_open) {
-            try {
-                m_mixer.Close(m_handle);
-            } catch (...) {
-                // Already leaving with an error; that one is the one to report.
-            }
-        }
-    }
-    TOpenMixer(const TOpenMixer&) = delete;
-    TOpenMixer& operator=(const TOpenMixer&) = delete;
-
-    /// The handle as the mixer object of the queries: no object-type flag is needed for it.
-    HMIXEROBJ Object() const { return reinterpret_cast<HMIXEROBJ>(m_handle); }
-
-    /// Closes the mixer; like the program always has, it does not look at the result.
-    void Close()
-    {
-        m_mixer.Close(m_handle);
-        m_open = false;
-    }
-
-private:
-    IMixer& m_mixer;
-    HMIXER m_handle;
-    bool m_open = true;
-};
 
 // A zero-filled array of Count records. A driver may claim any count: when the memory cannot be
 // had, the error says so in words.

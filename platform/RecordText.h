@@ -6,12 +6,25 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/WinCompat.h"
+
 /// The characters of Chars up to its first NUL; all N of them when a driver filled the array
 /// without one. Never reads past the array.
 template <std::size_t N>
 std::string FixedText(const char (&Chars)[N])
 {
     return std::string(Chars, std::find(Chars, Chars + N, '\0'));
+}
+
+/// The UTF-16 text from Begin to End as UTF-8; a unit that is not part of a valid pair of
+/// surrogates becomes U+FFFD.
+std::string Utf16ToUtf8(const WCHAR* Begin, const WCHAR* End);
+
+/// The UTF-16 characters of Chars up to its first NUL (all N when there is none), as UTF-8.
+template <std::size_t N>
+std::string FixedTextUtf8(const WCHAR (&Chars)[N])
+{
+    return Utf16ToUtf8(Chars, std::find(Chars, Chars + N, WCHAR()));
 }
 
 /// A 32-bit field as the signed decimal the program prints.

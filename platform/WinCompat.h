@@ -22,6 +22,7 @@ using DWORD = std::uint32_t;
 using UINT = std::uint32_t;
 using LONG = std::int32_t;
 using CHAR = char;
+using WCHAR = char16_t;
 using LPVOID = void*;
 using UINT_PTR = std::uintptr_t;
 using DWORD_PTR = std::uintptr_t;
@@ -62,8 +63,34 @@ constexpr DWORD MIXER_GETLINEINFOF_SOURCE = 0x00000001;
 constexpr DWORD MIXER_GETLINEINFOF_LINEID = 0x00000002;
 constexpr DWORD MIXER_GETLINECONTROLSF_ALL = 0x00000000;
 constexpr DWORD MIXER_GETCONTROLDETAILSF_VALUE = 0x00000000;
+constexpr DWORD MIXER_GETCONTROLDETAILSF_LISTTEXT = 0x00000001;
+constexpr DWORD MIXERLINE_COMPONENTTYPE_DST_FIRST = 0x00000000;
 constexpr DWORD MIXERLINE_COMPONENTTYPE_DST_SPEAKERS = 4;
+constexpr DWORD MIXERLINE_COMPONENTTYPE_DST_WAVEIN = 7;
+constexpr DWORD MIXERLINE_COMPONENTTYPE_SRC_FIRST = 0x00001000;
+constexpr DWORD MIXERLINE_COMPONENTTYPE_SRC_WAVEOUT = 0x00001008;
+constexpr DWORD MIXERLINE_COMPONENTTYPE_SRC_MICROPHONE = 0x00001003;
+constexpr DWORD MIXERLINE_LINEF_ACTIVE = 0x00000001;
+constexpr DWORD MIXERLINE_LINEF_DISCONNECTED = 0x00008000;
+constexpr DWORD MIXERLINE_LINEF_SOURCE = 0x80000000;
+constexpr DWORD MIXERLINE_TARGETTYPE_WAVEOUT = 1;
+constexpr DWORD MIXERCONTROL_CONTROLF_UNIFORM = 0x00000001;
+constexpr DWORD MIXERCONTROL_CONTROLF_MULTIPLE = 0x00000002;
+constexpr DWORD MIXERCONTROL_CONTROLF_DISABLED = 0x80000000;
+constexpr DWORD MIXERCONTROL_CT_CLASS_MASK = 0xF0000000;
+constexpr DWORD MIXERCONTROL_CT_UNITS_MASK = 0x00FF0000;
+constexpr DWORD MIXERCONTROL_CT_UNITS_CUSTOM = 0x00000000;
+constexpr DWORD MIXERCONTROL_CT_UNITS_BOOLEAN = 0x00010000;
+constexpr DWORD MIXERCONTROL_CT_UNITS_SIGNED = 0x00020000;
+constexpr DWORD MIXERCONTROL_CT_UNITS_UNSIGNED = 0x00030000;
+constexpr DWORD MIXERCONTROL_CT_UNITS_DECIBELS = 0x00040000;
+constexpr DWORD MIXERCONTROL_CT_UNITS_PERCENT = 0x00050000;
+constexpr DWORD MIXERCONTROL_CONTROLTYPE_CUSTOM = 0x00000000;
+constexpr DWORD MIXERCONTROL_CONTROLTYPE_MUTE = 0x20010002;
+constexpr DWORD MIXERCONTROL_CONTROLTYPE_DECIBELS = 0x30040000;
+constexpr DWORD MIXERCONTROL_CONTROLTYPE_PAN = 0x40020001;
 constexpr DWORD MIXERCONTROL_CONTROLTYPE_VOLUME = 0x50030001;
+constexpr DWORD MIXERCONTROL_CONTROLTYPE_MUX = 0x70010001;
 
 // The multimedia headers pack their structures to one byte; so do we.
 #pragma pack(push, 1)
@@ -154,6 +181,100 @@ struct MIXERCONTROLDETAILS_UNSIGNED {
     DWORD dwValue;
 };
 
+struct MIXERCONTROLDETAILS_SIGNED {
+    LONG lValue;
+};
+
+struct MIXERCONTROLDETAILS_BOOLEAN {
+    LONG fValue;
+};
+
+struct GUID {
+    DWORD Data1;
+    WORD Data2;
+    WORD Data3;
+    BYTE Data4[8];
+};
+
+struct MIXERCAPS2W {
+    WORD wMid;
+    WORD wPid;
+    MMVERSION vDriverVersion;
+    WCHAR szPname[MAXPNAMELEN];
+    DWORD fdwSupport;
+    DWORD cDestinations;
+    GUID ManufacturerGuid;
+    GUID ProductGuid;
+    GUID NameGuid;
+};
+
+struct MIXERLINEW {
+    DWORD cbStruct;
+    DWORD dwDestination;
+    DWORD dwSource;
+    DWORD dwLineID;
+    DWORD fdwLine;
+    DWORD_PTR dwUser;
+    DWORD dwComponentType;
+    DWORD cChannels;
+    DWORD cConnections;
+    DWORD cControls;
+    WCHAR szShortName[MIXER_SHORT_NAME_CHARS];
+    WCHAR szName[MIXER_LONG_NAME_CHARS];
+    struct {
+        DWORD dwType;
+        DWORD dwDeviceID;
+        WORD wMid;
+        WORD wPid;
+        MMVERSION vDriverVersion;
+        WCHAR szPname[MAXPNAMELEN];
+    } Target;
+};
+
+struct MIXERCONTROLW {
+    DWORD cbStruct;
+    DWORD dwControlID;
+    DWORD dwControlType;
+    DWORD fdwControl;
+    DWORD cMultipleItems;
+    WCHAR szShortName[MIXER_SHORT_NAME_CHARS];
+    WCHAR szName[MIXER_LONG_NAME_CHARS];
+    union {
+        struct {
+            LONG lMinimum;
+            LONG lMaximum;
+        };
+        struct {
+            DWORD dwMinimum;
+            DWORD dwMaximum;
+        };
+        DWORD dwReserved[6];
+    } Bounds;
+    union {
+        DWORD cSteps;
+        DWORD cbCustomData;
+        DWORD dwReserved[6];
+    } Metrics;
+};
+
+struct MIXERLINECONTROLSW {
+    DWORD cbStruct;
+    DWORD dwLineID;
+    union {
+        DWORD dwControlID;
+        DWORD dwControlType;
+    };
+    DWORD cControls;
+    DWORD cbmxctrl;
+    MIXERCONTROLW* pamxctrl;
+};
+
+struct MIXERCONTROLDETAILS_LISTTEXTW {
+    DWORD dwParam1;
+    DWORD dwParam2;
+    WCHAR szName[MIXER_LONG_NAME_CHARS];
+};
+
 #pragma pack(pop)
 
 // Version records and registry access, for the operating system description.
@@ -221,7 +342,6 @@ constexpr int SHIFTJIS_CHARSET = 128;
 // Memory, process and time records, for the status report.
 using SIZE_T = std::uintptr_t;
 using DWORDLONG = std::uint64_t;
-using WCHAR = char16_t;
 
 struct MEMORYSTATUS {
     DWORD dwLength;
@@ -299,6 +419,13 @@ static_assert(sizeof(MIXERCAPSA) == 48, "MIXERCAPSA");
 static_assert(sizeof(MIXERLINEA) == 168 + sizeof(DWORD_PTR) - 4, "MIXERLINEA");
 static_assert(sizeof(MIXERCONTROLA) == 148, "MIXERCONTROLA");
 static_assert(sizeof(MIXERCONTROLDETAILS_UNSIGNED) == 4, "MIXERCONTROLDETAILS_UNSIGNED");
+static_assert(sizeof(MIXERCONTROLDETAILS_SIGNED) == 4, "MIXERCONTROLDETAILS_SIGNED");
+static_assert(sizeof(MIXERCONTROLDETAILS_BOOLEAN) == 4, "MIXERCONTROLDETAILS_BOOLEAN");
+static_assert(sizeof(MIXERCONTROLDETAILS_LISTTEXTW) == 136, "MIXERCONTROLDETAILS_LISTTEXTW");
+static_assert(sizeof(MIXERCAPS2W) == 128, "MIXERCAPS2W");
+static_assert(sizeof(MIXERLINEW) == 280 + sizeof(DWORD_PTR) - 4, "MIXERLINEW");
+static_assert(sizeof(MIXERCONTROLW) == 228, "MIXERCONTROLW");
+static_assert(sizeof(WCHAR) == 2, "WCHAR");
 static_assert(sizeof(OSVERSIONINFOA) == 148, "OSVERSIONINFOA");
 static_assert(sizeof(OSVERSIONINFOEXA) == 156, "OSVERSIONINFOEXA");
 static_assert(sizeof(TIME_ZONE_INFORMATION) == 172, "TIME_ZONE_INFORMATION");

@@ -19,7 +19,7 @@ mirror=${KORVALE_GUEST_MIRROR:-http://deb.debian.org/debian}
 x11_libraries="libxrender1 libxrandr2 libxi6 libxcursor1 libxinerama1 libxcomposite1 libxfixes3"
 packages="linux-image-cloud-amd64 initramfs-tools mount procps util-linux
   wine wine64 libwine wine32:i386 libwine:i386 libasound2 libasound2:i386
-  fonts-wine fonts-liberation fonts-ipafont-gothic xvfb x11-utils cmake locales
+  fonts-wine fonts-liberation fonts-ipafont-gothic xvfb x11-utils cmake locales jq
   $x11_libraries $(for library in $x11_libraries; do printf '%s:i386 ' "$library"; done)"
 
 stamp=$(printf '%s\n' "$packages" "$mirror" | cat - tools/guest-image.sh tools/guest/init.sh \

@@ -10,7 +10,7 @@ set -eu
 packages="cmake ninja-build g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   wine64 fonts-wine fonts-ipafont-gothic fonts-liberation xvfb x11-utils imagemagick locales
-  clang-format shellcheck zip"
+  clang-format shellcheck zip jq"
 [ "${1:-}" != guest ] || packages="$packages qemu-system-x86 mmdebstrap e2fsprogs
   g++-mingw-w64-i686-posix"
 
@@ -29,8 +29,11 @@ if [ -n "$missing" ]; then
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
 fi
 
-# The Japanese locale, under which Wine runs with the ANSI code page 932.
-if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
-  echo "Generating the ja_JP.UTF-8 locale"
-  $sudo localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
-fi
+# The Japanese locale, under which Wine runs with the ANSI code page 932, and a German one, whose
+# decimal comma the JSON report must not pick up.
+for name in ja_JP de_DE; do
+  if ! locale -a 2>/dev/null | grep -qi "^$name\.utf-\?8\$"; then
+    echo "Generating the $name.UTF-8 locale"
+    $sudo localedef -i "$name" -f UTF-8 "$name.UTF-8"
+  fi
+done

@@ -41,25 +41,25 @@ private:
     std::FILE* m_stream;
 };
 
-ToolRun RunTool(const std::vector<std::string>& Arguments, bool MixerFails = false)
+ToolRun RunTool(const std::vector<std::string>& Arguments, bool MixerFails = false,
+                MMRESULT DetailsResult = MMSYSERR_NOERROR)
 {
     CapturedStream out, err;
     int opened = 0;
-    const int code = RunReportTool(
-        Arguments,
-        [&]() -> std::unique_ptr<IMixer> {
-            ++opened;
-            if (MixerFails)
-                throw std::runtime_error("The multimedia library winmm.dll could not be loaded.");
-            auto mixer = std::make_unique<FakeMixer>();
-            mixer->Devices.resize(1);
-            mixer->Devices[0].Caps = MakeCaps(2, 2, 0x00010001, "In", 0, 1);
-            mixer->Devices[0].Destinations.resize(1);
-            mixer->Devices[0].Destinations[0].Controls = {
-                {MIXERCONTROL_CONTROLTYPE_VOLUME, "Master", {1234, 0}}};
-            return mixer;
-        },
-        out.Stream(), err.Stream());
+    TReportToolSystem system;
+    system.OpenMixer = [&]() -> std::unique_ptr<IMixer> {
+        ++opened;
+        if (MixerFails)
+            throw std::runtime_error("The multimedia library winmm.dll could not be loaded.");
+        auto mixer = std::make_unique<FakeMixer>();
+        mixer->Devices.resize(1);
+        mixer->Devices[0].Caps = MakeCaps(2, 2, 0x00010001, "In", 0, 1);
+        mixer->Devices[0].Destinations.resize(1);
+        mixer->Devices[0].Destinations[0].Controls = {
+            {MIXERCONTROL_CONTROLTYPE_VOLUME, "Master", {1234, 0}, DetailsResult}};
+        return mixer;
+    };
+    const int code = RunReportTool(Arguments, system, out.Stream(), err.Stream());
     return {code, out.str(), err.str(), opened};
 }
 
@@ -99,12 +99,21 @@ TEST(ReportTool, HelpAndUnknownArgumentsGiveTheUsageWithoutTouchingTheMixer)
 {
     const ToolRun help = RunTool({"--help"});
     EXPECT_EQ(help.ExitCode, 0);
-    EXPECT_EQ(help.Out.rfind("Usage: KorvaleReport", 0), 0u);
+    // The lines the tool has always printed come first, unchanged: scripts may read them.
+    EXPECT_EQ(help.Out.rfind("Usage: KorvaleReport [--caps] [--volume] [--help]\n"
+                             "Prints Korvale's mixer reports to standard output.\n"
+                             "  --caps     the device capabilities report\n"
+                             "  --volume   the master volume query\n"
+                             "  --help     this text\n"
+                             "With no argument, both reports are printed, capabilities first.\n",
+                             0),
+              0u);
     EXPECT_EQ(help.Err, "");
 
     for (const auto& arguments :
          {std::vector<std::string>{"--cpas"}, std::vector<std::string>{"--caps", "-x"},
-          std::vector<std::string>{"--help", "caps"}}) {
+          std::vector<std::string>{"--help", "caps"}, std::vector<std::string>{"--device"},
+          std::vector<std::string>{"--tree", "--caps"}}) {
         const ToolRun wrong = RunTool(arguments);
         EXPECT_EQ(wrong.ExitCode, 2);
         EXPECT_EQ(wrong.Out, "");
@@ -134,11 +143,42 @@ TEST(ReportTool, OutputThatCannotBeWrittenIsAFailureThatSaysSo)
         std::FILE* full = std::fopen("/dev/full", "w");
         ASSERT_NE(full, nullptr);
         CapturedStream err;
-        const int code = RunReportTool(
-            {tested.Argument}, [] { return std::make_unique<FakeMixer>(); }, full, err.Stream());
+        TReportToolSystem system;
+        system.OpenMixer = [] { return std::make_unique<FakeMixer>(); };
+        const int code = RunReportTool({tested.Argument}, system, full, err.Stream());
         std::fclose(full);
         EXPECT_EQ(code, 1) << tested.Argument;
         EXPECT_EQ(err.str(), tested.Message);
+    }
+}
+
+// The tree's own exit codes: a device that is not there, and calls that failed under it.
+TEST(ReportTool, TheTreeSaysWhenADeviceIsMissingOrACallFailed)
+{
+    const struct {
+        std::vector<std::string> Arguments;
+        MMRESULT DetailsResult;
+        int ExitCode;
+        const char* InOut;
+        const char* InErr;
+    } cases[] = {
+        {{"--tree"}, MMSYSERR_NOERROR, 0, "values: 1234 (1.9%), 0 (0.0%)", ""},
+        {{"--device", "0"}, MMSYSERR_NOERROR, 0, "Device 0: \"In\"", ""},
+        {{"--json", "--device", "in"}, MMSYSERR_NOERROR, 0, "\"name\": \"In\"", ""},
+        {{"--device", "nosuch"}, MMSYSERR_NOERROR, 3, "", "the devices are:\n  0: In\n"},
+        {{"--device", "1"}, MMSYSERR_NOERROR, 3, "", "\"1\""},
+        {{"--tree"},
+         MIXERR_INVALCONTROL,
+         4,
+         "failed: mixerGetControlDetails returned "
+         "MIXERR_INVALCONTROL (1025)",
+         ""},
+    };
+    for (const auto& tested : cases) {
+        const ToolRun run = RunTool(tested.Arguments, false, tested.DetailsResult);
+        EXPECT_EQ(run.ExitCode, tested.ExitCode) << run.Err;
+        EXPECT_NE(run.Out.find(tested.InOut), std::string::npos) << run.Out;
+        EXPECT_NE(run.Err.find(tested.InErr), std::string::npos) << run.Err;
     }
 }
 

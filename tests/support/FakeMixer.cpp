@@ -35,6 +35,48 @@ DWORD ClaimedControls(const TFakeLine& Line)
     return Line.ClaimedControls.value_or(static_cast<DWORD>(Line.Controls.size()));
 }
 
+// The wide calls' identifiers of source lines and their controls.
+DWORD SourceLineIdOf(size_t Destination, size_t Source)
+{
+    return static_cast<DWORD>((Source + 1) << 16 | Destination);
+}
+
+DWORD SourceControlIdOf(size_t Destination, size_t Source, size_t Control)
+{
+    return static_cast<DWORD>(0x80000000u | Destination << 16 | (Source + 1) << 8 | Control);
+}
+
+// UTF-8 as UTF-16, for the names the wide calls fill in.
+std::u16string Utf16Of(const std::string& Utf8)
+{
+    std::u16string text;
+    for (size_t index = 0; index < Utf8.size();) {
+        const unsigned char lead = static_cast<unsigned char>(Utf8[index]);
+        const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+        for (int next = 1; next < length && index + next < Utf8.size(); ++next)
+            code = code << 6 | (static_cast<unsigned char>(Utf8[index + next]) & 0x3F);
+        index += length;
+        if (code >= 0x10000) {
+            text += static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10));
+            text += static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
+        } else {
+            text += static_cast<char16_t>(code);
+        }
+    }
+    return text;
+}
+
+// Fills a fixed-size wide name as drivers do: without a NUL when the name fills the array.
+template <size_t N>
+void CopyName(WCHAR (&Target)[N], const std::string& Utf8)
+{
+    const std::u16string name = Utf16Of(Utf8);
+    std::fill(Target, Target + N, WCHAR());
+    std::copy(name.begin(), name.begin() + static_cast<std::ptrdiff_t>(std::min(name.size(), N)),
+              Target);
+}
+
 } // namespace
 
 MIXERCAPSA MakeCaps(WORD Mid, WORD Pid, DWORD DriverVersion, const char* Name, DWORD Support,
@@ -238,5 +280,172 @@ MMRESULT FakeMixer::Close(HMIXER Mixer)
         return MMSYSERR_INVALHANDLE;
     }
     ++Closes;
+    return MMSYSERR_NOERROR;
+}
+
+TFakeLine* FakeMixer::AnyLineById(TFakeDevice& Device, DWORD LineId)
+{
+    if (TFakeLine* destination = LineById(Device, LineId))
+        return destination;
+    for (size_t destination = 0; destination < Device.Destinations.size(); ++destination)
+        for (size_t source = 0; source < Device.Destinations[destination].Sources.size(); ++source)
+            if (SourceLineIdOf(destination, source) == LineId)
+                return &Device.Destinations[destination].Sources[source];
+    return nullptr;
+}
+
+TFakeControl* FakeMixer::ControlById(TFakeDevice& Device, DWORD ControlId, TFakeLine*& Line)
+{
+    for (size_t destination = 0; destination < Device.Destinations.size(); ++destination) {
+        TFakeLine& target = Device.Destinations[destination];
+        for (size_t index = 0; index < target.Controls.size(); ++index)
+            if (ControlIdOf(destination, index) == ControlId)
+                return &(Line = &target)->Controls[index];
+        for (size_t source = 0; source < target.Sources.size(); ++source)
+            for (size_t index = 0; index < target.Sources[source].Controls.size(); ++index)
+                if (SourceControlIdOf(destination, source, index) == ControlId)
+                    return &(Line = &target.Sources[source])->Controls[index];
+    }
+    return nullptr;
+}
+
+MMRESULT FakeMixer::GetDevCapsW(UINT_PTR DeviceId, MIXERCAPS2W* Caps, UINT CapsSize)
+{
+    Record([&] { return "GetDevCapsW(" + std::to_string(DeviceId) + ")"; });
+    Check(CapsSize == sizeof(MIXERCAPS2W), "wrong record size");
+    if (DeviceId >= Devices.size())
+        return MMSYSERR_BADDEVICEID;
+    const TFakeDevice& device = Devices[DeviceId];
+    if (device.CapsResult != MMSYSERR_NOERROR) {
+        Caps->cDestinations = 5; // half a record left behind
+        return device.CapsResult;
+    }
+    Caps->wMid = device.Caps.wMid;
+    Caps->wPid = device.Caps.wPid;
+    Caps->vDriverVersion = device.Caps.vDriverVersion;
+    CopyName(Caps->szPname, device.WideName.value_or(std::string(
+                                device.Caps.szPname, strnlen(device.Caps.szPname, MAXPNAMELEN))));
+    Caps->fdwSupport = device.Caps.fdwSupport;
+    Caps->cDestinations = device.Caps.cDestinations;
+    Caps->NameGuid = device.NameGuid;
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT FakeMixer::GetLineInfoW(HMIXEROBJ Mixer, MIXERLINEW* Line, DWORD Flags)
+{
+    const bool bySource = Flags == MIXER_GETLINEINFOF_SOURCE;
+    Record([&] {
+        return "GetLineInfoW(" + std::to_string(Line->dwDestination) +
+               (bySource ? "." + std::to_string(Line->dwSource) : std::string()) + ")";
+    });
+    Check(Line->cbStruct == sizeof(MIXERLINEW), "wrong cbStruct");
+    Check(bySource || Flags == MIXER_GETLINEINFOF_DESTINATION, "unexpected flags");
+    size_t device = 0;
+    TFakeDevice* open = OpenDevice(Mixer, device);
+    if (!open)
+        return MMSYSERR_INVALHANDLE;
+    const size_t destination = Line->dwDestination;
+    if (destination >= open->Destinations.size() ||
+        (bySource && Line->dwSource >= open->Destinations[destination].Sources.size()))
+        return MIXERR_INVALLINE;
+    const TFakeLine& line = bySource ? open->Destinations[destination].Sources[Line->dwSource]
+                                     : open->Destinations[destination];
+    if (line.DestinationResult != MMSYSERR_NOERROR)
+        return line.DestinationResult;
+    Line->dwLineID = bySource ? SourceLineIdOf(destination, Line->dwSource) : LineIdOf(destination);
+    Line->fdwLine = line.Flags | (bySource ? MIXERLINE_LINEF_SOURCE : 0);
+    Line->dwComponentType = line.ComponentType;
+    Line->cChannels = line.Channels;
+    Line->cConnections = bySource ? 0 : static_cast<DWORD>(line.Sources.size());
+    Line->cControls = ClaimedControls(line);
+    CopyName(Line->szShortName, line.ShortName);
+    CopyName(Line->szName, line.Name);
+    Line->Target.dwType = MIXERLINE_TARGETTYPE_WAVEOUT;
+    Line->Target.wMid = open->Caps.wMid;
+    Line->Target.wPid = open->Caps.wPid;
+    CopyName(Line->Target.szPname, "Fake target");
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT FakeMixer::GetLineControlsW(HMIXEROBJ Mixer, MIXERLINECONTROLSW* Controls, DWORD Flags)
+{
+    Record([&] { return "GetLineControlsW(" + std::to_string(Controls->cControls) + ")"; });
+    Check(Controls->cbStruct == sizeof(MIXERLINECONTROLSW), "wrong cbStruct");
+    Check(Controls->cbmxctrl == sizeof(MIXERCONTROLW), "wrong cbmxctrl");
+    Check(Flags == MIXER_GETLINECONTROLSF_ALL && Controls->dwControlID == 0, "unexpected flags");
+    size_t device = 0;
+    TFakeDevice* open = OpenDevice(Mixer, device);
+    if (!open)
+        return MMSYSERR_INVALHANDLE;
+    TFakeLine* line = AnyLineById(*open, Controls->dwLineID);
+    if (!line)
+        return MIXERR_INVALLINE;
+    if (Controls->cControls == 0 || Controls->cControls != ClaimedControls(*line) ||
+        !Controls->pamxctrl)
+        return MMSYSERR_INVALPARAM;
+    if (line->ControlsResult != MMSYSERR_NOERROR)
+        return line->ControlsResult;
+    const size_t filled = std::min<size_t>(Controls->cControls, line->Controls.size());
+    for (size_t index = 0; index < filled; ++index) {
+        const TFakeControl& fake = line->Controls[index];
+        MIXERCONTROLW& control = Controls->pamxctrl[index];
+        control.cbStruct = sizeof control;
+        const DWORD destination = Controls->dwLineID & 0xFFFF;
+        const DWORD source = Controls->dwLineID >> 16;
+        control.dwControlID = source == 0xFFFF ? ControlIdOf(destination, index)
+                                               : SourceControlIdOf(destination, source - 1, index);
+        control.dwControlType = fake.Type;
+        control.fdwControl = fake.Flags;
+        control.cMultipleItems = static_cast<DWORD>(fake.ItemTexts.size());
+        CopyName(control.szShortName, fake.ShortName);
+        CopyName(control.szName, fake.Name);
+        control.Bounds.dwMinimum = fake.Minimum;
+        control.Bounds.dwMaximum = fake.Maximum;
+        control.Metrics.cSteps = fake.Steps;
+    }
+    if (line->ControlsAfterQuery)
+        Controls->cControls = *line->ControlsAfterQuery;
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT FakeMixer::GetControlDetailsW(HMIXEROBJ Mixer, MIXERCONTROLDETAILS* Details, DWORD Flags)
+{
+    const bool texts = Flags == MIXER_GETCONTROLDETAILSF_LISTTEXT;
+    Record([&] {
+        return std::string(texts ? "GetListTextsW(" : "GetControlDetailsW(") +
+               std::to_string(Details->dwControlID) + ")";
+    });
+    Check(Details->cbStruct == sizeof(MIXERCONTROLDETAILS), "wrong cbStruct");
+    Check(texts || Flags == MIXER_GETCONTROLDETAILSF_VALUE, "unexpected flags");
+    Check(Details->cbDetails == (texts ? sizeof(MIXERCONTROLDETAILS_LISTTEXTW) : sizeof(DWORD)),
+          "wrong cbDetails");
+    size_t device = 0;
+    TFakeDevice* open = OpenDevice(Mixer, device);
+    if (!open)
+        return MMSYSERR_INVALHANDLE;
+    TFakeLine* line = nullptr;
+    const TFakeControl* control = ControlById(*open, Details->dwControlID, line);
+    if (!control)
+        return MIXERR_INVALCONTROL;
+    const DWORD items = static_cast<DWORD>(control->ItemTexts.size());
+    const bool multiple = control->Flags & MIXERCONTROL_CONTROLF_MULTIPLE;
+    Check(Details->cChannels == (control->Flags & MIXERCONTROL_CONTROLF_UNIFORM
+                                     ? 1
+                                     : std::max<DWORD>(line->Channels, 1)),
+          "not the control's channel count");
+    Check(Details->cMultipleItems == (multiple ? items : 0), "not the control's item count");
+    const MMRESULT result = texts ? control->ListTextResult : control->DetailsResult;
+    if (result != MMSYSERR_NOERROR || !control->WritesDetails)
+        return result;
+    const size_t records = size_t{Details->cChannels} * (multiple ? items : 1);
+    for (size_t index = 0; index < records; ++index) {
+        if (texts) {
+            auto* text = static_cast<MIXERCONTROLDETAILS_LISTTEXTW*>(Details->paDetails) + index;
+            CopyName(text->szName, control->ItemTexts[index % std::max<DWORD>(items, 1)]);
+        } else {
+            static_cast<DWORD*>(Details->paDetails)[index] =
+                index < control->Values.size() ? control->Values[index] : 0;
+        }
+    }
     return MMSYSERR_NOERROR;
 }

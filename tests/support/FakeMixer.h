@@ -15,19 +15,30 @@
 struct TFakeControl {
     DWORD Type = MIXERCONTROL_CONTROLTYPE_VOLUME;
     std::string ShortName;
-    std::vector<DWORD> Values; // per channel; channels beyond the list read 0
+    std::vector<DWORD> Values; // per channel (then per item); those beyond the list read 0
     MMRESULT DetailsResult = MMSYSERR_NOERROR;
+    // What only the wide calls (the full tree) look at.
+    std::string Name;                                  // UTF-8
+    DWORD Flags = 0;                                   // MIXERCONTROL_CONTROLF_
+    DWORD Minimum = 0, Maximum = 65535, Steps = 65535; // as the record's unsigned fields
+    std::vector<std::string> ItemTexts;                // a multiple-item control's items, UTF-8
+    MMRESULT ListTextResult = MMSYSERR_NOERROR;
+    bool WritesDetails = true; // false: reports success and leaves the buffer as it was
 };
 
 struct TFakeLine {
     DWORD ComponentType = MIXERLINE_COMPONENTTYPE_DST_SPEAKERS;
     DWORD Channels = 2;
     std::vector<TFakeControl> Controls;
-    MMRESULT DestinationResult = MMSYSERR_NOERROR; // the query by destination index
+    MMRESULT DestinationResult = MMSYSERR_NOERROR; // the query by index (destination or source)
     MMRESULT LineIdResult = MMSYSERR_NOERROR;      // the query by line identifier
     MMRESULT ControlsResult = MMSYSERR_NOERROR;
     std::optional<DWORD> ClaimedControls;    // the line's cControls, when not Controls.size()
     std::optional<DWORD> ControlsAfterQuery; // the cControls the control query writes back
+    // What only the wide calls (the full tree) look at.
+    std::string Name = "Fake line", ShortName; // UTF-8
+    DWORD Flags = MIXERLINE_LINEF_ACTIVE;
+    std::vector<TFakeLine> Sources; // under a destination
 };
 
 struct TFakeDevice {
@@ -35,6 +46,8 @@ struct TFakeDevice {
     MMRESULT CapsResult = MMSYSERR_NOERROR; // on failure the fake leaves garbage in the record
     MMRESULT OpenResult = MMSYSERR_NOERROR;
     std::vector<TFakeLine> Destinations;
+    std::optional<std::string> WideName; // the name the wide call gives (UTF-8); else Caps's
+    GUID NameGuid{};
 };
 
 /// A capability record with the given fields.
@@ -65,6 +78,11 @@ public:
     MMRESULT GetLineControls(HMIXEROBJ Mixer, MIXERLINECONTROLSA* Controls, DWORD Flags) override;
     MMRESULT GetControlDetails(HMIXEROBJ Mixer, MIXERCONTROLDETAILS* Details, DWORD Flags) override;
     MMRESULT Close(HMIXER Mixer) override;
+    MMRESULT GetDevCapsW(UINT_PTR DeviceId, MIXERCAPS2W* Caps, UINT CapsSize) override;
+    MMRESULT GetLineInfoW(HMIXEROBJ Mixer, MIXERLINEW* Line, DWORD Flags) override;
+    MMRESULT GetLineControlsW(HMIXEROBJ Mixer, MIXERLINECONTROLSW* Controls, DWORD Flags) override;
+    MMRESULT GetControlDetailsW(HMIXEROBJ Mixer, MIXERCONTROLDETAILS* Details,
+                                DWORD Flags) override;
 
 private:
     // Counts a call, logs it and throws when it is the one to fail. Name() builds its name, only
@@ -75,6 +93,9 @@ private:
     // The device of an open handle, or null (and an error) for any other handle.
     TFakeDevice* OpenDevice(HMIXEROBJ Mixer, size_t& Index);
     TFakeLine* LineById(TFakeDevice& Device, DWORD LineId);
+    // The line of any kind with this identifier (wide calls), and its control of ControlId.
+    TFakeLine* AnyLineById(TFakeDevice& Device, DWORD LineId);
+    TFakeControl* ControlById(TFakeDevice& Device, DWORD ControlId, TFakeLine*& Line);
 
     std::set<size_t> m_open;
     int m_callCount = 0;

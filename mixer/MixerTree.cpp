@@ -1,0 +1,317 @@
+#include "mixer/MixerTree.h"
+
+#include <algorithm>
+#include <cctype>
+#include <new>
+#include <stdexcept>
+
+#include "mixer/MMReg.h"
+#include "mixer/OpenMixer.h"
+#include "platform/RecordText.h"
+
+namespace {
+
+// The call names the failures carry, made once.
+const std::string kCapsCall = "mixerGetDevCaps";
+const std::string kOpenCall = "mixerOpen";
+const std::string kLineInfoCall = "mixerGetLineInfo";
+const std::string kLineControlsCall = "mixerGetLineControls";
+const std::string kControlDetailsCall = "mixerGetControlDetails";
+const std::string kMemory = "memory";
+
+// Keeps a failed call's code at its node; true when the call succeeded.
+bool Succeeded(MMRESULT Code, const std::string& Call, std::vector<TMixerFailure>& Failures)
+{
+    if (Code == MMSYSERR_NOERROR)
+        return true;
+    Failures.push_back({Call, Code});
+    return false;
+}
+
+// Count zero-filled records: some drivers report success without writing them. A driver may
+// claim any count; when the memory cannot be had, the node says so and is not read.
+template <typename Record>
+bool Allocate(std::vector<Record>& Records, std::size_t Count, std::vector<TMixerFailure>& Failures)
+{
+    try {
+        Records.assign(Count, Record{});
+        return true;
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    Failures.push_back({kMemory, MMSYSERR_NOMEM});
+    return false;
+}
+
+bool IsZero(const GUID& Guid)
+{
+    const GUID zero{};
+    return std::equal(reinterpret_cast<const char*>(&Guid),
+                      reinterpret_cast<const char*>(&Guid + 1),
+                      reinterpret_cast<const char*>(&zero));
+}
+
+TMixerDeviceNode ReadDevice(IMixer& Mixer, IMediaNames& Names, UINT Index)
+{
+    TMixerDeviceNode device;
+    device.Index = Index;
+    MIXERCAPS2W caps{};
+    if (!Succeeded(Mixer.GetDevCapsW(Index, &caps, sizeof caps), kCapsCall, device.Failures))
+        return device;
+    device.Mid = caps.wMid;
+    device.Pid = caps.wPid;
+    device.DriverVersion = caps.vDriverVersion;
+    device.Support = caps.fdwSupport;
+    device.Destinations = caps.cDestinations;
+    device.Name = FixedTextUtf8(caps.szPname);
+    device.NameCut = std::find(caps.szPname, caps.szPname + MAXPNAMELEN, WCHAR()) ==
+                     caps.szPname + MAXPNAMELEN - 1;
+    // The name GUID is only a hint (some drivers fill it with anything): a full name is shown
+    // only when the registry has one for it.
+    if (device.NameCut && !IsZero(caps.NameGuid))
+        device.FullName = Names.NameOf(caps.NameGuid);
+
+    MIXERCAPSA identifiers{};
+    identifiers.wMid = caps.wMid;
+    identifiers.wPid = caps.wPid;
+    identifiers.vDriverVersion = caps.vDriverVersion;
+    TMixerCapsDetail detail;
+    GetMixerCapsDetail(identifiers, detail);
+    device.Manufacturer = detail.Manufacturer;
+    device.Product = detail.Product;
+    device.DriverVersionText = detail.DriverVersion;
+    return device;
+}
+
+void ReadLineFields(const MIXERLINEW& Line, TMixerLineNode& Node)
+{
+    Node.LineId = Line.dwLineID;
+    Node.Flags = Line.fdwLine;
+    Node.ComponentType = Line.dwComponentType;
+    Node.Channels = Line.cChannels;
+    Node.Connections = Line.cConnections;
+    Node.ControlCount = Line.cControls;
+    Node.ShortName = FixedTextUtf8(Line.szShortName);
+    Node.Name = FixedTextUtf8(Line.szName);
+    Node.Target.Type = Line.Target.dwType;
+    Node.Target.DeviceId = Line.Target.dwDeviceID;
+    Node.Target.Mid = Line.Target.wMid;
+    Node.Target.Pid = Line.Target.wPid;
+    Node.Target.DriverVersion = Line.Target.vDriverVersion;
+    Node.Target.Name = FixedTextUtf8(Line.Target.szPname);
+}
+
+TMixerControlNode ControlNode(const MIXERCONTROLW& Control)
+{
+    TMixerControlNode node;
+    node.Id = Control.dwControlID;
+    node.Type = Control.dwControlType;
+    node.Flags = Control.fdwControl;
+    node.MultipleItems = Control.cMultipleItems;
+    node.ShortName = FixedTextUtf8(Control.szShortName);
+    node.Name = FixedTextUtf8(Control.szName);
+    const DWORD units = Control.dwControlType & MIXERCONTROL_CT_UNITS_MASK;
+    const bool isSigned =
+        units == MIXERCONTROL_CT_UNITS_SIGNED || units == MIXERCONTROL_CT_UNITS_DECIBELS;
+    // Each branch widened on its own: mixed in one expression, the signed bound would turn
+    // unsigned.
+    node.Minimum =
+        isSigned ? std::int64_t{Control.Bounds.lMinimum} : std::int64_t{Control.Bounds.dwMinimum};
+    node.Maximum =
+        isSigned ? std::int64_t{Control.Bounds.lMaximum} : std::int64_t{Control.Bounds.dwMaximum};
+    node.Steps = Control.Metrics.cSteps;
+    return node;
+}
+
+// The details request for a control: one record per channel, or per channel and item.
+MIXERCONTROLDETAILS DetailsRequest(const TMixerControlNode& Control, DWORD RecordSize,
+                                   void* Records)
+{
+    MIXERCONTROLDETAILS details{};
+    details.cbStruct = sizeof details;
+    details.dwControlID = Control.Id;
+    details.cChannels = Control.Channels;
+    details.cMultipleItems = Control.Flags & MIXERCONTROL_CONTROLF_MULTIPLE ? Control.Items() : 0;
+    details.cbDetails = RecordSize;
+    details.paDetails = Records;
+    return details;
+}
+
+// The item texts of a multiple-item control (those of the first channel: one per item).
+void ReadItemTexts(IMixer& Mixer, const TOpenMixer& Open, TMixerControlNode& Control)
+{
+    std::vector<MIXERCONTROLDETAILS_LISTTEXTW> texts;
+    if (!Allocate(texts, std::size_t{Control.Channels} * Control.Items(), Control.Failures))
+        return;
+    MIXERCONTROLDETAILS details = DetailsRequest(Control, sizeof texts[0], texts.data());
+    if (!Succeeded(
+            Mixer.GetControlDetailsW(Open.Object(), &details, MIXER_GETCONTROLDETAILSF_LISTTEXT),
+            kControlDetailsCall, Control.Failures))
+        return;
+    for (DWORD item = 0; item < Control.Items(); ++item)
+        Control.ItemTexts.push_back(FixedTextUtf8(texts[item].szName));
+}
+
+// The current values, read with the detail record the units ask for. All three are one 32-bit
+// number: BOOLEAN and SIGNED (and decibels, in tenths) signed, UNSIGNED (and percent) not.
+void ReadValues(IMixer& Mixer, const TOpenMixer& Open, TMixerControlNode& Control)
+{
+    const DWORD units = Control.Type & MIXERCONTROL_CT_UNITS_MASK;
+    if (units == MIXERCONTROL_CT_UNITS_CUSTOM)
+        return; // its data has a layout only its driver knows
+    std::vector<DWORD> records;
+    if (!Allocate(records, std::size_t{Control.Channels} * Control.Items(), Control.Failures))
+        return;
+    MIXERCONTROLDETAILS details = DetailsRequest(Control, sizeof(DWORD), records.data());
+    if (!Succeeded(
+            Mixer.GetControlDetailsW(Open.Object(), &details, MIXER_GETCONTROLDETAILSF_VALUE),
+            kControlDetailsCall, Control.Failures))
+        return;
+    const bool isUnsigned =
+        units == MIXERCONTROL_CT_UNITS_UNSIGNED || units == MIXERCONTROL_CT_UNITS_PERCENT;
+    for (const DWORD record : records)
+        Control.Values.push_back(isUnsigned ? std::int64_t{record}
+                                            : std::int64_t{static_cast<LONG>(record)});
+}
+
+void ReadControls(IMixer& Mixer, const TOpenMixer& Open, TMixerLineNode& Line)
+{
+    // The platform refuses a query for no controls.
+    if (Line.ControlCount == 0)
+        return;
+    std::vector<MIXERCONTROLW> controls;
+    if (!Allocate(controls, Line.ControlCount, Line.Failures))
+        return;
+    MIXERLINECONTROLSW request{};
+    request.cbStruct = sizeof request;
+    request.dwLineID = Line.LineId;
+    request.cControls = Line.ControlCount;
+    request.cbmxctrl = sizeof(MIXERCONTROLW);
+    request.pamxctrl = controls.data();
+    if (!Succeeded(Mixer.GetLineControlsW(Open.Object(), &request, MIXER_GETLINECONTROLSF_ALL),
+                   kLineControlsCall, Line.Failures))
+        return;
+    // A driver may report more controls than the array it was given holds.
+    const std::size_t filled = std::min<std::size_t>(request.cControls, controls.size());
+    for (std::size_t index = 0; index < filled; ++index) {
+        TMixerControlNode control = ControlNode(controls[index]);
+        // One value for a uniform control; one per channel otherwise, and room for one where a
+        // line reports no channels.
+        control.Channels =
+            control.Flags & MIXERCONTROL_CONTROLF_UNIFORM ? 1 : std::max<DWORD>(Line.Channels, 1);
+        if (control.Flags & MIXERCONTROL_CONTROLF_MULTIPLE)
+            ReadItemTexts(Mixer, Open, control);
+        ReadValues(Mixer, Open, control);
+        Line.Controls.push_back(std::move(control));
+    }
+}
+
+TMixerLineNode ReadLine(IMixer& Mixer, const TOpenMixer& Open, DWORD Destination,
+                        std::optional<DWORD> Source)
+{
+    TMixerLineNode node;
+    node.IsSource = Source.has_value();
+    node.Destination = Destination;
+    node.Source = Source.value_or(0);
+    MIXERLINEW line{};
+    line.cbStruct = sizeof line;
+    line.dwDestination = Destination;
+    line.dwSource = node.Source;
+    const DWORD flags = Source ? MIXER_GETLINEINFOF_SOURCE : MIXER_GETLINEINFOF_DESTINATION;
+    if (!Succeeded(Mixer.GetLineInfoW(Open.Object(), &line, flags), kLineInfoCall, node.Failures))
+        return node;
+    ReadLineFields(line, node);
+    ReadControls(Mixer, Open, node);
+    if (!Source) {
+        for (DWORD source = 0; source < node.Connections; ++source)
+            node.Sources.push_back(ReadLine(Mixer, Open, Destination, source));
+    }
+    return node;
+}
+
+int CountLineFailures(const TMixerLineNode& Line)
+{
+    int count = static_cast<int>(Line.Failures.size());
+    for (const TMixerControlNode& control : Line.Controls)
+        count += static_cast<int>(control.Failures.size());
+    for (const TMixerLineNode& source : Line.Sources)
+        count += CountLineFailures(source);
+    return count;
+}
+
+std::string Lowered(std::string Text)
+{
+    for (char& character : Text)
+        character = static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
+    return Text;
+}
+
+} // namespace
+
+std::vector<TMixerDeviceNode> ReadMixerDevices(IMixer& Mixer, IMediaNames& Names)
+{
+    std::vector<TMixerDeviceNode> devices;
+    const UINT count = Mixer.GetNumDevs();
+    for (UINT index = 0; index < count; ++index)
+        devices.push_back(ReadDevice(Mixer, Names, index));
+    return devices;
+}
+
+void WalkMixerDevice(IMixer& Mixer, TMixerDeviceNode& Device)
+{
+    if (!Device.Failures.empty())
+        return; // no capabilities: nothing to walk
+    HMIXER handle = nullptr;
+    if (!Succeeded(Mixer.Open(&handle, Device.Index, 0, 0, CALLBACK_NULL), kOpenCall,
+                   Device.Failures))
+        return;
+    TOpenMixer open(Mixer, handle);
+    for (DWORD destination = 0; destination < Device.Destinations; ++destination)
+        Device.DestinationLines.push_back(ReadLine(Mixer, open, destination, std::nullopt));
+    open.Close();
+}
+
+int CountFailures(const TMixerDeviceNode& Device)
+{
+    int count = static_cast<int>(Device.Failures.size());
+    for (const TMixerLineNode& line : Device.DestinationLines)
+        count += CountLineFailures(line);
+    return count;
+}
+
+std::optional<std::size_t> SelectMixerDevice(const std::vector<TMixerDeviceNode>& Devices,
+                                             const std::string& Selector)
+{
+    if (!Selector.empty() && std::all_of(Selector.begin(), Selector.end(), [](char Character) {
+            return std::isdigit(static_cast<unsigned char>(Character));
+        })) {
+        for (std::size_t position = 0; position < Devices.size(); ++position)
+            if (std::to_string(Devices[position].Index) == Selector)
+                return position;
+        return std::nullopt;
+    }
+    // A whole name wins over parts of others; otherwise the part must be in exactly one.
+    const std::string wanted = Lowered(Selector);
+    std::vector<std::size_t> whole, parts;
+    for (std::size_t position = 0; position < Devices.size(); ++position) {
+        for (const std::string& name :
+             {Devices[position].Name, Devices[position].FullName.value_or(std::string())}) {
+            if (name.empty())
+                continue;
+            const std::string lowered = Lowered(name);
+            if (lowered == wanted) {
+                whole.push_back(position);
+                break;
+            }
+            if (!wanted.empty() && lowered.find(wanted) != std::string::npos) {
+                parts.push_back(position);
+                break;
+            }
+        }
+    }
+    if (whole.size() == 1)
+        return whole.front();
+    if (whole.empty() && parts.size() == 1)
+        return parts.front();
+    return std::nullopt;
+}

@@ -1,0 +1,99 @@
+// The whole of every mixer: its capabilities, every destination line, every source line under
+// each, every control of every line with its current value, per channel and per item. What the
+// console tool's --tree and --json show. Read through the seam's wide calls, so names are UTF-8
+// text in their own characters. A failed call is kept at the node where it happened and the walk
+// goes on with the next node.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "mixer/Mixer.h"
+
+/// A mixer call that failed, or memory that could not be had for what a driver claimed.
+struct TMixerFailure {
+    std::string Call; // "mixerGetLineInfo", ...; "memory" when an allocation failed
+    MMRESULT Code = MMSYSERR_NOERROR;
+};
+
+struct TMixerControlNode {
+    DWORD Id = 0;
+    DWORD Type = 0;
+    DWORD Flags = 0;
+    DWORD MultipleItems = 0;
+    std::string ShortName, Name;
+    std::int64_t Minimum = 0, Maximum = 0; // signed or unsigned, as the units say
+    DWORD Steps = 0;
+    /// Values read: for each channel, one per item (one for a control without items). Empty for a
+    /// custom control (listed, not read) and when the read failed.
+    DWORD Channels = 0;
+    std::vector<std::int64_t> Values;
+    std::vector<std::string> ItemTexts; // a multiple-item control's items
+    std::vector<TMixerFailure> Failures;
+
+    DWORD Items() const { return Flags & MIXERCONTROL_CONTROLF_MULTIPLE ? MultipleItems : 1; }
+    /// The value of Item on Channel.
+    std::int64_t Value(DWORD Channel, DWORD Item) const { return Values[Channel * Items() + Item]; }
+};
+
+struct TMixerLineNode {
+    bool IsSource = false;
+    DWORD Destination = 0;
+    DWORD Source = 0; // for a source line
+    DWORD LineId = 0;
+    DWORD Flags = 0;
+    DWORD ComponentType = 0;
+    DWORD Channels = 0;
+    DWORD Connections = 0;
+    DWORD ControlCount = 0;
+    std::string ShortName, Name;
+    struct {
+        DWORD Type = 0;
+        DWORD DeviceId = 0;
+        WORD Mid = 0, Pid = 0;
+        DWORD DriverVersion = 0;
+        std::string Name;
+    } Target;
+    std::vector<TMixerFailure> Failures; // the line's own query, then its controls' query
+    std::vector<TMixerControlNode> Controls;
+    std::vector<TMixerLineNode> Sources;
+};
+
+struct TMixerDeviceNode {
+    UINT Index = 0;
+    WORD Mid = 0, Pid = 0;
+    DWORD DriverVersion = 0;
+    DWORD Support = 0;
+    DWORD Destinations = 0;
+    std::string Name;                    // as the device reports it, at most 31 characters
+    bool NameCut = false;                // the name fills all 31 characters
+    std::optional<std::string> FullName; // where Windows keeps the whole of a cut name
+    std::string Manufacturer, Product, DriverVersionText; // from the built-in registry
+    std::vector<TMixerFailure> Failures;                  // capabilities, then opening
+    std::vector<TMixerLineNode> DestinationLines;
+};
+
+/// Where Windows keeps the full names of devices: the name GUID of the extended capabilities,
+/// looked up under the registry's media categories.
+class IMediaNames {
+public:
+    virtual ~IMediaNames() = default;
+    /// The name registered for Guid; nothing when there is none.
+    virtual std::optional<std::string> NameOf(const GUID& Guid) = 0;
+};
+
+/// Every device's capabilities, without opening any: what --device chooses from.
+std::vector<TMixerDeviceNode> ReadMixerDevices(IMixer& Mixer, IMediaNames& Names);
+
+/// Opens Device and reads its lines and controls into it; every mixer opened is closed.
+void WalkMixerDevice(IMixer& Mixer, TMixerDeviceNode& Device);
+
+/// How many calls failed in the device's tree.
+int CountFailures(const TMixerDeviceNode& Device);
+
+/// The device a --device argument names: an index, or a whole name or a unique part of one
+/// (case-insensitive). Nothing when none or several match.
+std::optional<std::size_t> SelectMixerDevice(const std::vector<TMixerDeviceNode>& Devices,
+                                             const std::string& Selector);

@@ -1,0 +1,32 @@
+// The mixer tree (MixerTree) as the console tool writes it: indented text for people, or one JSON
+// document for scripts. Both carry the same nodes, values and failures.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "mixer/MixerTree.h"
+#include "mixer/Reports.h"
+
+/// Where the tree was read: the program's version and the running Windows.
+struct TTreeContext {
+    std::string ProgramVersion;
+    DWORD WindowsMajor = 0;
+    DWORD WindowsMinor = 0;
+    DWORD WindowsBuild = 0;
+};
+
+/// The shape of the JSON document; raised when a field changes meaning or goes away.
+constexpr int kTreeJsonSchema = 1;
+
+/// True on Windows Vista (6.0) and later, where the legacy mixer's volume and mute controls
+/// belong to the calling program's own audio session, not to the system's master volume.
+bool MixerIsSessionScoped(const TTreeContext& Context);
+
+/// The tree as indented text lines (UTF-8), through AppendLine.
+void WriteTreeText(const std::vector<TMixerDeviceNode>& Devices, const TTreeContext& Context,
+                   const TLineSink& AppendLine);
+
+/// The tree as one JSON document: ASCII only (other characters as \uXXXX), numbers written the
+/// same under every locale, ending with a line break.
+std::string TreeJson(const std::vector<TMixerDeviceNode>& Devices, const TTreeContext& Context);

@@ -1,0 +1,237 @@
+// The full mixer walk of the console tool against a scripted mixer: every kind of node and value,
+// failures kept where they happen, and the text and JSON made of it.
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <string>
+#include <vector>
+
+#include "mixer/MixerTree.h"
+#include "mixer/TreeReport.h"
+#include "FakeMixer.h"
+
+namespace {
+
+struct TNoNames : IMediaNames {
+    std::optional<std::string> NameOf(const GUID&) override { return std::nullopt; }
+};
+
+TFakeControl Control(DWORD Type, const char* Name, std::vector<DWORD> Values, DWORD Flags = 0)
+{
+    TFakeControl control;
+    control.Type = Type;
+    control.Name = control.ShortName = Name;
+    control.Values = std::move(Values);
+    control.Flags = Flags;
+    return control;
+}
+
+TFakeLine Source(DWORD Type, const char* Name, std::vector<TFakeControl> Controls)
+{
+    TFakeLine line;
+    line.ComponentType = Type;
+    line.Name = Name;
+    line.Channels = 1;
+    line.Controls = std::move(Controls);
+    return line;
+}
+
+// Device 0: a stereo speaker line with a control of every kind and three sources, one of which
+// cannot be read, and a capture line whose controls cannot be. Device 1 has no capabilities,
+// device 2 cannot be opened.
+FakeMixer ScriptedMixer()
+{
+    FakeMixer mixer;
+    mixer.Devices.resize(3);
+    TFakeDevice& device = mixer.Devices[0];
+    device.Caps = MakeCaps(1, 1, 0x00050001, "", 0, 2);
+    device.WideName = "\xD0\x9C\xD0\xB8\xD0\xBA\xD1\x88\xD0\xB5\xD1\x80 \xE2\x98\x86"; // "Микшер ☆"
+    device.Destinations.resize(2);
+
+    TFakeLine& speakers = device.Destinations[0];
+    TFakeControl pan =
+        Control(MIXERCONTROL_CONTROLTYPE_PAN, "Balance", {static_cast<DWORD>(-50), 50});
+    pan.Minimum = static_cast<DWORD>(-100);
+    pan.Maximum = 100;
+    TFakeControl decibels =
+        Control(MIXERCONTROL_CONTROLTYPE_DECIBELS, "Gain", {static_cast<DWORD>(-125), 0});
+    decibels.Minimum = static_cast<DWORD>(-600);
+    decibels.Maximum = 0;
+    TFakeControl silent = Control(MIXERCONTROL_CONTROLTYPE_VOLUME, "Silent", {7, 7});
+    silent.WritesDetails = false; // reports success and writes nothing
+    speakers.Controls = {
+        Control(MIXERCONTROL_CONTROLTYPE_VOLUME, "Volume", {65535, 32768}),
+        Control(MIXERCONTROL_CONTROLTYPE_MUTE, "Mute", {1}, MIXERCONTROL_CONTROLF_UNIFORM),
+        pan,
+        decibels,
+        Control(MIXERCONTROL_CONTROLTYPE_CUSTOM, "Secret", {}),
+        silent,
+    };
+    TFakeControl mux = Control(MIXERCONTROL_CONTROLTYPE_MUX, "Record from", {0, 1},
+                               MIXERCONTROL_CONTROLF_UNIFORM | MIXERCONTROL_CONTROLF_MULTIPLE);
+    mux.ItemTexts = {"Microphone", "Line In"};
+    TFakeLine broken = Source(MIXERLINE_COMPONENTTYPE_SRC_MICROPHONE, "Mic", {});
+    broken.DestinationResult = MMSYSERR_NODRIVER;
+    speakers.Sources = {
+        Source(MIXERLINE_COMPONENTTYPE_SRC_WAVEOUT, "Wave",
+               {Control(MIXERCONTROL_CONTROLTYPE_VOLUME, "Wave Volume", {100})}),
+        broken,
+        Source(MIXERLINE_COMPONENTTYPE_SRC_MICROPHONE, "Selector", {mux}),
+    };
+
+    TFakeLine& capture = device.Destinations[1];
+    capture.ComponentType = MIXERLINE_COMPONENTTYPE_DST_WAVEIN;
+    capture.Controls = {Control(MIXERCONTROL_CONTROLTYPE_VOLUME, "Capture", {1, 2})};
+    capture.ControlsResult = MIXERR_INVALCONTROL;
+
+    mixer.Devices[1].CapsResult = MMSYSERR_BADDEVICEID;
+    mixer.Devices[2].Caps = MakeCaps(1, 1, 0, "Busy", 0, 1);
+    mixer.Devices[2].OpenResult = MMSYSERR_ALLOCATED;
+    return mixer;
+}
+
+std::vector<TMixerDeviceNode> Walk(FakeMixer& Mixer)
+{
+    TNoNames names;
+    std::vector<TMixerDeviceNode> devices = ReadMixerDevices(Mixer, names);
+    for (TMixerDeviceNode& device : devices)
+        WalkMixerDevice(Mixer, device);
+    return devices;
+}
+
+const TTreeContext kWindows7{"0.8.1.24", 6, 1, 7601};
+
+TEST(MixerTree, WalksEveryLineAndControlAndKeepsEachFailureAtItsNode)
+{
+    FakeMixer mixer = ScriptedMixer();
+    const std::vector<TMixerDeviceNode> devices = Walk(mixer);
+    EXPECT_TRUE(mixer.AllClosed());
+    EXPECT_EQ(mixer.Errors, std::vector<std::string>());
+    ASSERT_EQ(devices.size(), 3u);
+
+    const TMixerDeviceNode& device = devices[0];
+    EXPECT_EQ(device.Name, "\xD0\x9C\xD0\xB8\xD0\xBA\xD1\x88\xD0\xB5\xD1\x80 \xE2\x98\x86");
+    ASSERT_EQ(device.DestinationLines.size(), 2u);
+    const TMixerLineNode& speakers = device.DestinationLines[0];
+    ASSERT_EQ(speakers.Controls.size(), 6u);
+    const struct {
+        DWORD Channels;
+        std::vector<std::int64_t> Values;
+    } controls[] = {
+        {2, {65535, 32768}}, // unsigned, per channel
+        {1, {1}},            // a uniform boolean on a stereo line: one value
+        {2, {-50, 50}},      // signed
+        {2, {-125, 0}},      // decibels, in tenths
+        {2, {}},             // custom: listed, not read
+        {2, {0, 0}},         // success without writing: the zero-filled buffer
+    };
+    for (std::size_t index = 0; index < std::size(controls); ++index) {
+        EXPECT_EQ(speakers.Controls[index].Channels, controls[index].Channels) << index;
+        EXPECT_EQ(speakers.Controls[index].Values, controls[index].Values) << index;
+    }
+
+    ASSERT_EQ(speakers.Sources.size(), 3u);
+    EXPECT_EQ(speakers.Sources[0].Controls.at(0).Values, std::vector<std::int64_t>{100});
+    ASSERT_EQ(speakers.Sources[1].Failures.size(), 1u); // and the walk went on
+    EXPECT_EQ(speakers.Sources[1].Failures[0].Code, MMSYSERR_NODRIVER);
+    const TMixerControlNode& mux = speakers.Sources[2].Controls.at(0);
+    EXPECT_EQ(mux.ItemTexts, (std::vector<std::string>{"Microphone", "Line In"}));
+    EXPECT_EQ(mux.Values, (std::vector<std::int64_t>{0, 1})); // a value per item
+
+    EXPECT_EQ(device.DestinationLines[1].Failures.at(0).Call, "mixerGetLineControls");
+    EXPECT_EQ(devices[1].Failures.at(0).Call, "mixerGetDevCaps");
+    EXPECT_EQ(devices[2].Failures.at(0).Call, "mixerOpen");
+    EXPECT_EQ(CountFailures(devices[0]) + CountFailures(devices[1]) + CountFailures(devices[2]), 4);
+}
+
+TEST(MixerTree, TextShowsNamesValuesAndFailuresWhereTheyHappened)
+{
+    FakeMixer mixer = ScriptedMixer();
+    std::string text;
+    WriteTreeText(Walk(mixer), kWindows7, [&](const std::string& Line) { text += Line + "\n"; });
+    for (const char* expected :
+         {"own audio session",
+          "Device 0: \"\xD0\x9C\xD0\xB8\xD0\xBA\xD1\x88\xD0\xB5\xD1\x80 \xE2\x98\x86\"",
+          "      values: 65535 (100.0%), 32768 (50.0%)\n", "      value: on\n",
+          "      values: -50 (25.0%), 50 (75.0%)\n", "      values: -125 (-12.5 dB), 0 (0.0 dB)\n",
+          "      value: custom data, not read\n", "    Source 1:\n",
+          "      failed: mixerGetLineInfo returned MMSYSERR_NODRIVER (6)\n",
+          "          \"Microphone\": off\n", "          \"Line In\": on\n",
+          "failed: mixerGetLineControls returned MIXERR_INVALCONTROL (1025)",
+          "Device 1: \"\"\n  failed: mixerGetDevCaps returned MMSYSERR_BADDEVICEID (2)\n",
+          "failed: mixerOpen returned MMSYSERR_ALLOCATED (4)"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\nin\n" << text;
+}
+
+// Scripts parse it: ASCII whatever the names, numbers the same under any locale.
+TEST(MixerTree, JsonIsAsciiAndItsNumbersIgnoreTheLocale)
+{
+    FakeMixer mixer = ScriptedMixer();
+    const std::vector<TMixerDeviceNode> devices = Walk(mixer);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "a locale with a decimal comma";
+    const std::string json = TreeJson(devices, kWindows7);
+    std::setlocale(LC_ALL, "C");
+
+    EXPECT_EQ(json.find_first_of(std::string("\x80\xFF", 2)), std::string::npos);
+    for (const char* expected :
+         {"\"schema\": 1", "\"mixerScope\": \"session\"",
+          "\"name\": \"\\u041c\\u0438\\u043a\\u0448\\u0435\\u0440 \\u2606\"",
+          "\"values\": [65535, 32768]", "\"percent\": [100.0, 50.0]", "\"percent\": [25.0, 75.0]",
+          "\"decibels\": [-12.5, 0.0]", "\"values\": null", "\"values\": [[0, 1]]",
+          "\"items\": [\"Microphone\", \"Line In\"]", "\"call\": \"mixerGetLineInfo\",\n",
+          "\"name\": \"MMSYSERR_NODRIVER\"", "\"errors\": []"})
+        EXPECT_NE(json.find(expected), std::string::npos) << expected;
+    EXPECT_EQ(json.find("50,0"), std::string::npos);
+}
+
+// The name GUID is only a hint: a full name comes only from the registry, for a cut name.
+TEST(MixerTree, AFullNameOnlyWhereACutNameHasOneInTheRegistry)
+{
+    struct TNames : IMediaNames {
+        std::optional<std::string> NameOf(const GUID& Guid) override
+        {
+            if (Guid.Data1 == 0x1234)
+                return std::string("Realtek High Definition Audio Mixer of the front panel");
+            return std::nullopt;
+        }
+    } names;
+    const std::string cut = "Realtek High Definition Audio M"; // 31 characters
+    FakeMixer mixer;
+    mixer.Devices.resize(3);
+    for (TFakeDevice& device : mixer.Devices)
+        device.WideName = cut;
+    mixer.Devices[0].NameGuid.Data1 = 0x1234;
+    mixer.Devices[1].NameGuid.Data1 = 0xBAD; // not in the registry
+    mixer.Devices[2].WideName = "Short";     // not cut: not looked up
+    mixer.Devices[2].NameGuid.Data1 = 0x1234;
+    const std::vector<TMixerDeviceNode> devices = ReadMixerDevices(mixer, names);
+    EXPECT_TRUE(devices[0].NameCut);
+    EXPECT_EQ(devices[0].FullName, "Realtek High Definition Audio Mixer of the front panel");
+    EXPECT_TRUE(devices[1].NameCut);
+    EXPECT_EQ(devices[1].FullName, std::nullopt);
+    EXPECT_FALSE(devices[2].NameCut);
+    EXPECT_EQ(devices[2].FullName, std::nullopt);
+}
+
+TEST(MixerTree, SelectsADeviceByIndexOrByAUniquePartOfItsName)
+{
+    std::vector<TMixerDeviceNode> devices(3);
+    devices[0].Name = "Out: default";
+    devices[1].Index = 1;
+    devices[1].Name = "In: default";
+    devices[2].Index = 2;
+    devices[2].Name = "Out";
+    const struct {
+        const char* Selector;
+        std::optional<std::size_t> Chosen;
+    } cases[] = {
+        {"1", 1},           {"7", std::nullopt},       {"in", 1},
+        {"OUT", 2}, // a whole name wins
+        {"out:", 0},        {"default", std::nullopt}, {"nosuch", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& tested : cases)
+        EXPECT_EQ(SelectMixerDevice(devices, tested.Selector), tested.Chosen) << tested.Selector;
+}
+
+} // namespace
