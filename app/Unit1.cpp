@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <exception>
 #include <iterator>
-#include <stdexcept>
 #include <vector>
 
 #include "app/FormFont.h"

@@ -15,7 +15,7 @@
 
 class TForm1 : public BaseWindow<TForm1> {
 public:
-    /// Creates the window and its controls, hidden; throws std::runtime_error on failure.
+    /// Creates the window and its controls, hidden; throws TError on failure.
     TForm1();
     ~TForm1();
 

@@ -45,7 +45,7 @@ void GetOSDescription(std::string& S);
 void GetFullOSDescription(std::string& S);
 void GetShortOSDescription(std::string& S);
 
-// The shell routines take and give UTF-16 paths, and refuse (with std::runtime_error and a
+// The shell routines take and give UTF-16 paths, and refuse (with TError and a
 // message for the user) a path longer than the shell takes, rather than pass it on.
 
 /// Opens FileName (a document, folder or address) with the shell's default action. Nothing is
@@ -61,7 +61,7 @@ void GetDesktopFolder(std::wstring& Path);
 void GetSendToFolder(std::wstring& Path);
 
 /// Writes the shortcut "<Folder>\<LinkName>.lnk" to Target, with the arguments "/starup" and
-/// Target's folder as working directory, replacing one of that name. Throws std::runtime_error
+/// Target's folder as working directory, replacing one of that name. Throws TError
 /// with the system's message when it cannot, and when Folder is empty (a shell folder that could
 /// not be found), without writing anything. Needs COM initialised on the thread.
 void CreateShortcut(const std::wstring& Target, const std::wstring& Folder,

@@ -1,7 +1,6 @@
 #include "info/InfoForm.h"
 
 #include <algorithm>
-#include <stdexcept>
 #include <string>
 
 #include "info/PathRules.h"
@@ -11,6 +10,7 @@
 #include "platform/Controls.h"
 #include "platform/Format.h"
 #include "platform/WinText.h"
+#include "platform/Error.h"
 
 namespace {
 
@@ -281,7 +281,7 @@ void TInfoForm::AutoSize()
 {
     const UniqueMemoryDC measuring(CreateCompatibleDC(nullptr));
     if (!measuring)
-        throw std::runtime_error("The information window could not measure its texts.");
+        throw TError("The information window could not measure its texts.");
     LONG right = kAppIconPosition.x + kIconSize;
     LONG bottom = kAppIconPosition.y + kIconSize;
     for (const TLabel& label : kLabels) {

@@ -5,7 +5,6 @@
 #include <shlobj.h>
 
 #include <algorithm>
-#include <stdexcept>
 
 #include "info/Info.h"
 #include "info/ShellRules.h"
@@ -13,8 +12,16 @@
 #include "platform/Format.h"
 #include "platform/WinHandles.h"
 #include "platform/WinText.h"
+#include "platform/Error.h"
 
 namespace {
+
+// The shell link object's class and the interfaces used of it, defined here: the SDK's library
+// of GUIDs (libuuid) is one object that would bring every GUID of Windows into the program.
+constexpr CLSID kShellLinkClass = {0x00021401, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+constexpr IID kUnknownInterface = {0x00000000, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+constexpr IID kShellLinkInterface = {0x000214F9, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+constexpr IID kPersistFileInterface = {0x0000010B, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 
 // The system's message for an HRESULT, without the line break it ends with; UTF-8, as the
 // program's error messages are, so it shows in its own characters on every system.
@@ -35,7 +42,7 @@ std::string ComErrorMessage(HRESULT Result)
 void ThrowIfFailed(HRESULT Result)
 {
     if (FAILED(Result))
-        throw std::runtime_error(ComErrorMessage(Result));
+        throw TError(ComErrorMessage(Result));
 }
 
 template <typename Interface>
@@ -43,7 +50,7 @@ UniqueInterface<Interface> Query(IUnknown* Object, REFIID Id)
 {
     UniqueInterface<Interface> found;
     if (FAILED(Object->QueryInterface(Id, reinterpret_cast<void**>(found.put()))) || !found)
-        throw std::runtime_error("Interface not supported");
+        throw TError("Interface not supported");
     return found;
 }
 
@@ -109,18 +116,18 @@ void CreateShortcut(const std::wstring& Target, const std::wstring& Folder,
 {
     // Without a folder the link would land in the root of the current drive.
     if (Folder.empty())
-        throw std::runtime_error("The folder for the shortcut could not be found.");
+        throw TError("The folder for the shortcut could not be found.");
     const std::wstring workingDirectory = ShortcutWorkingDirectory(Target);
     const std::wstring linkPath = ShortcutPath(Folder, LinkName);
     for (const std::wstring* path : {&Target, &workingDirectory, &linkPath})
         RequireShellPath(*path);
 
     UniqueInterface<IUnknown> object;
-    ThrowIfFailed(CoCreateInstance(CLSID_ShellLink, nullptr,
-                                   CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IUnknown,
+    ThrowIfFailed(CoCreateInstance(kShellLinkClass, nullptr,
+                                   CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, kUnknownInterface,
                                    reinterpret_cast<void**>(object.put())));
-    const auto link = Query<IShellLinkW>(object.get(), IID_IShellLinkW);
-    const auto file = Query<IPersistFile>(object.get(), IID_IPersistFile);
+    const auto link = Query<IShellLinkW>(object.get(), kShellLinkInterface);
+    const auto file = Query<IPersistFile>(object.get(), kPersistFileInterface);
 
     // A link whose target or folder did not take would point nowhere: nothing is written then.
     ThrowIfFailed(link->SetArguments(L"/starup"));

@@ -1,15 +1,14 @@
 #include "info/ShellRules.h"
 
-#include <stdexcept>
-
 #include "info/PathRules.h"
+#include "platform/Error.h"
 
 void RequireShellPath(const std::wstring& Path)
 {
     if (Path.size() > kLongestShellPath)
-        throw std::runtime_error(
-            "The path is too long for the Windows shell: " + std::to_string(Path.size()) +
-            " characters, where it takes " + std::to_string(kLongestShellPath) + " at most.");
+        throw TError("The path is too long for the Windows shell: " + std::to_string(Path.size()) +
+                     " characters, where it takes " + std::to_string(kLongestShellPath) +
+                     " at most.");
 }
 
 std::wstring ShellOpenDirectory(const std::wstring& FileName)

@@ -9,7 +9,7 @@
 /// The longest path the shell's calls take, in UTF-16 code units: MAX_PATH less its NUL.
 constexpr std::size_t kLongestShellPath = 259;
 
-/// Throws std::runtime_error with a message for the user when Path is longer than the shell
+/// Throws TError with a message for the user when Path is longer than the shell
 /// takes: the shell would cut it, or worse, rather than refuse it.
 void RequireShellPath(const std::wstring& Path);
 

@@ -2,12 +2,12 @@
 
 #include <windows.h>
 
-#include <stdexcept>
 #include <string>
 
 #include "info/Info.h"
 #include "platform/SystemLibrary.h"
 #include "platform/WinText.h"
+#include "platform/Error.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ public:
     WindowsVersionResources() : m_version(LoadSystemLibrary(L"version.dll"))
     {
         if (!m_version)
-            throw std::runtime_error("The version library version.dll could not be loaded.");
+            throw TError("The version library version.dll could not be loaded.");
         m_getInfoSize = Bind<decltype(GetFileVersionInfoSizeA)>("GetFileVersionInfoSizeA");
         m_getInfo = Bind<decltype(GetFileVersionInfoA)>("GetFileVersionInfoA");
         m_queryValue = Bind<decltype(VerQueryValueA)>("VerQueryValueA");

@@ -6,7 +6,7 @@
 
 /// The system's ANSI code page.
 const IAnsiCodePage& SystemCodePage();
-/// version.dll, bound from the system folder on first use; throws std::runtime_error when it
+/// version.dll, bound from the system folder on first use; throws TError when it
 /// cannot be.
 IVersionResources& SystemVersionResources();
 /// GetVersionExA, the registry and lstrcmpiA.

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <new>
-#include <stdexcept>
 
 #include "mixer/MMReg.h"
 #include "mixer/OpenMixer.h"
@@ -36,8 +35,8 @@ bool Allocate(std::vector<Record>& Records, std::size_t Count, std::vector<TMixe
     try {
         Records.assign(Count, Record{});
         return true;
-    } catch (const std::bad_alloc&) {
-    } catch (const std::length_error&) {
+    } catch (const std::exception&) {
+        // No memory for that many, or more than a vector can hold.
     }
     Failures.push_back({kMemory, MMSYSERR_NOMEM});
     return false;

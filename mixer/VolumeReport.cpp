@@ -1,7 +1,6 @@
 #include <algorithm>
 #include <exception>
 #include <new>
-#include <stdexcept>
 #include <vector>
 
 #include "mixer/MMUtils.h"
@@ -9,6 +8,7 @@
 #include "platform/RecordText.h"
 #include "mixer/Reports.h"
 #include "platform/Format.h"
+#include "platform/Error.h"
 
 namespace {
 
@@ -25,11 +25,10 @@ std::vector<Record> AllocateRecords(DWORD Count, const char* What)
 {
     try {
         return std::vector<Record>(Count);
-    } catch (const std::bad_alloc&) {
-    } catch (const std::length_error&) {
+    } catch (const std::exception&) {
+        // No memory for that many, or more than a vector can hold.
     }
-    throw std::runtime_error(
-        Format("Out of memory for %u %s.", static_cast<unsigned>(Count), What));
+    throw TError(Format("Out of memory for %u %s.", static_cast<unsigned>(Count), What));
 }
 
 // The capabilities of a device, or a zero-filled record when the query fails: the result is not

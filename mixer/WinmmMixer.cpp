@@ -1,10 +1,9 @@
 #include "mixer/WinmmMixer.h"
 
-#include <stdexcept>
-
 #include "platform/Format.h"
 #include "platform/SystemLibrary.h"
 #include "platform/WinText.h"
+#include "platform/Error.h"
 
 namespace {
 
@@ -12,7 +11,7 @@ UniqueModule LoadWinmm()
 {
     UniqueModule winmm = LoadSystemLibrary(L"winmm.dll");
     if (!winmm)
-        throw std::runtime_error("The multimedia library winmm.dll could not be loaded.");
+        throw TError("The multimedia library winmm.dll could not be loaded.");
     return winmm;
 }
 

@@ -10,7 +10,7 @@
 
 class WinmmMixer final : public IMixer {
 public:
-    /// Binds the calls; throws std::runtime_error when winmm or one of them is missing.
+    /// Binds the calls; throws TError when winmm or one of them is missing.
     WinmmMixer();
 
     UINT GetNumDevs() override;

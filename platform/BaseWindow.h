@@ -10,11 +10,11 @@
 #include <windows.h>
 
 #include <exception>
-#include <stdexcept>
 #include <string>
 #include <utility>
 
 #include "platform/GuardedCall.h"
+#include "platform/Error.h"
 
 /// Shows Message (UTF-8) in the program's error box, owned by Owner's top-level window.
 void ShowErrorMessage(HWND Owner, const std::string& Message);
@@ -86,7 +86,7 @@ protected:
         m_hwnd = nullptr;
         if (m_creationError)
             std::rethrow_exception(std::exchange(m_creationError, nullptr));
-        throw std::runtime_error(FailureMessage);
+        throw TError(FailureMessage);
     }
 
     HWND m_hwnd = nullptr;

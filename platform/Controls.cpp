@@ -2,11 +2,11 @@
 
 #include <windowsx.h>
 
-#include <stdexcept>
 #include <string>
 
 #include "platform/BaseWindow.h"
 #include "platform/WinHandles.h"
+#include "platform/Error.h"
 
 namespace {
 
@@ -132,7 +132,7 @@ void RegisterWindowClass(const TWindowClass& Class)
     windowClass.hbrBackground = Class.Background;
     windowClass.lpszClassName = Class.Name;
     if (!RegisterClassExW(&windowClass))
-        throw std::runtime_error("A window class could not be registered.");
+        throw TError("A window class could not be registered.");
 }
 
 void RegisterContainerClass(const wchar_t* ClassName, HBRUSH Background)
@@ -157,7 +157,7 @@ HWND CreateChild(const wchar_t* ClassName, const wchar_t* Text, DWORD Style, DWO
     const HWND child = CreateWindowExW(ExStyle, ClassName, Text, WS_CHILD | Style, Left, Top, Width,
                                        Height, Parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!child)
-        throw std::runtime_error("A control of the window could not be created.");
+        throw TError("A control of the window could not be created.");
     return child;
 }
 
@@ -196,6 +196,6 @@ UniqueFont MakeFont(const wchar_t* Face, int Height, int Weight, bool Underline,
     lstrcpynW(font.lfFaceName, Face, LF_FACESIZE);
     UniqueFont handle(CreateFontIndirectW(&font));
     if (!handle)
-        throw std::runtime_error("A font could not be created.");
+        throw TError("A font could not be created.");
     return handle;
 }

@@ -19,7 +19,7 @@ struct TWindowClass {
     HBRUSH Background = nullptr;
 };
 
-/// Registers Class for this program, once per process; throws std::runtime_error when the system
+/// Registers Class for this program, once per process; throws TError when the system
 /// refuses it.
 void RegisterWindowClass(const TWindowClass& Class);
 
@@ -36,7 +36,7 @@ void RegisterContainerClass(const wchar_t* ClassName,
 /// (the hand for labels that act as links).
 void RegisterLabelClass(const wchar_t* ClassName, LPCWSTR Cursor);
 
-/// Creates a visible-or-not child window; throws std::runtime_error when the system refuses.
+/// Creates a visible-or-not child window; throws TError when the system refuses.
 HWND CreateChild(const wchar_t* ClassName, const wchar_t* Text, DWORD Style, DWORD ExStyle,
                  HWND Parent, int Left, int Top, int Width, int Height);
 
@@ -51,5 +51,5 @@ std::wstring WindowTextOf(HWND Window);
 SIZE LabelTextSize(HDC Measuring, HWND Label);
 
 /// A font of Face whose characters are Height pixels high, of Weight (FW_NORMAL, FW_BOLD),
-/// underlined or not, in Charset; throws std::runtime_error when the system refuses.
+/// underlined or not, in Charset; throws TError when the system refuses.
 UniqueFont MakeFont(const wchar_t* Face, int Height, int Weight, bool Underline, BYTE Charset);

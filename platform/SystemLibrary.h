@@ -7,10 +7,10 @@
 
 #include <windows.h>
 
-#include <stdexcept>
 #include <string>
 
 #include "platform/WinHandles.h"
+#include "platform/Error.h"
 
 /// Loads FileName (for example L"winmm.dll") from the Windows system folder, with its own
 /// dependencies resolved from there too. The owner is empty when it cannot be loaded.
@@ -25,13 +25,13 @@ Function* GetProc(HMODULE Module, const char* Name)
     return reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(Module, Name)));
 }
 
-/// GetProc for an export the program cannot do without: throws std::runtime_error naming
+/// GetProc for an export the program cannot do without: throws TError naming
 /// LibraryName and Name when it is missing.
 template <typename Function>
 Function* RequireProc(HMODULE Module, const char* LibraryName, const char* Name)
 {
     Function* function = GetProc<Function>(Module, Name);
     if (!function)
-        throw std::runtime_error(std::string(LibraryName) + " lacks " + Name + ".");
+        throw TError(std::string(LibraryName) + " lacks " + Name + ".");
     return function;
 }

@@ -3,14 +3,14 @@
 #include <windows.h>
 
 #include <climits>
-#include <stdexcept>
+#include "platform/Error.h"
 
 namespace {
 
 int CheckedLength(size_t Length)
 {
     if (Length > static_cast<size_t>(INT_MAX))
-        throw std::length_error("Text too long to convert");
+        throw TError("Text too long to convert");
     return static_cast<int>(Length);
 }
 

@@ -9,6 +9,7 @@
 #include "info/InfoActions.h"
 #include "info/ShellRules.h"
 #include "InfoFakes.h"
+#include "platform/Error.h"
 
 namespace {
 
@@ -78,7 +79,7 @@ TEST(InfoLinks, ShortcutsAndFoldersAreFetchedAnewForEachClick)
 
     // A folder longer than the shell takes is refused with a message, never handed on.
     shell.Calls.clear();
-    EXPECT_THROW(OpenFolder(TInfoFolder::Startup, exe, shell), std::runtime_error);
+    EXPECT_THROW(OpenFolder(TInfoFolder::Startup, exe, shell), TError);
     EXPECT_EQ(shell.Calls, (std::vector<std::wstring>{L"folder 1"}));
 }
 

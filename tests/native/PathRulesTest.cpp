@@ -7,6 +7,7 @@
 #include "info/PathRules.h"
 #include "info/ShellRules.h"
 #include "InfoFakes.h"
+#include "platform/Error.h"
 
 namespace {
 
@@ -91,7 +92,7 @@ TEST(Shortcut, PathAndWorkingDirectory)
 
     // MAX_PATH characters with the NUL is what the shell takes, and no more.
     EXPECT_NO_THROW(RequireShellPath(std::wstring(kLongestShellPath, L'x')));
-    EXPECT_THROW(RequireShellPath(std::wstring(kLongestShellPath + 1, L'x')), std::runtime_error);
+    EXPECT_THROW(RequireShellPath(std::wstring(kLongestShellPath + 1, L'x')), TError);
 }
 
 TEST(CenteredPosition, CentresOnTheWorkAreaWhereverItLies)

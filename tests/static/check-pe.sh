@@ -1,6 +1,7 @@
 #!/bin/sh
 # Static checks of a built Korvale.exe, without running it:
 #   check-pe.sh <objdump of the target> <program.exe> gui|console <file version> <product version>
+#               [largest size in bytes]
 # A PE of the given subsystem that needs only Windows' own DLLs (and none that Windows would take from the
 # program's folder), keeps its relocations and its hardening flags, on 32-bit imports nothing that
 # Windows XP lacks, and carries its icon, manifest and version resource.
@@ -12,6 +13,7 @@ exe=$2
 subsystem=${3:-gui}
 file_version=${4:-}
 product_version=${5:-}
+largest=${6:-}
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 pass() { echo "ok:   $*"; }
@@ -111,6 +113,12 @@ VERSION
   # The key is "Comment": a "Comments" value would be found by readers looking for the usual key.
   contains_hex "$(utf16 Comments)" && fail "version resource has a \"Comments\" value" \
     || pass "no \"Comments\" value"
+fi
+
+if [ -n "$largest" ]; then
+  size=$(wc -c <"$exe")
+  [ "$size" -le "$largest" ] && pass "$size bytes, at most $largest" \
+    || fail "$size bytes, more than $largest"
 fi
 
 if [ $failures -ne 0 ]; then

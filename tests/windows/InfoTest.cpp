@@ -13,6 +13,7 @@
 #include "info/Info.h"
 #include "info/SystemPlatform.h"
 #include "platform/WinText.h"
+#include "platform/Error.h"
 
 namespace {
 
@@ -107,7 +108,7 @@ protected:
     {
         try {
             CreateShortcut(Target, Folder, L"Korvale");
-        } catch (const std::runtime_error& error) {
+        } catch (const TError& error) {
             return error.what();
         }
         return {};
