@@ -271,7 +271,8 @@ void TForm1::ButtonClick(HWND Sender)
 
 void TForm1::BtnmixerGetDevCapsClick(HWND)
 {
-    RunDevCapsReport(SystemMixer(), [this](const std::string& Line) { AppendLine(Memo1, Line); });
+    AppendReport(Memo1,
+                 [](const TLineSink& AppendLine) { RunDevCapsReport(SystemMixer(), AppendLine); });
 }
 
 void TForm1::BtnVersionClick(HWND)
@@ -281,7 +282,8 @@ void TForm1::BtnVersionClick(HWND)
 
 void TForm1::Button1Click(HWND)
 {
-    RunVolumeReport(SystemMixer(), [this](const std::string& Line) { AppendLine(Memo2, Line); });
+    AppendReport(Memo2,
+                 [](const TLineSink& AppendLine) { RunVolumeReport(SystemMixer(), AppendLine); });
 }
 
 HWND TForm1::ActivePage() const

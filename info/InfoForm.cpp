@@ -230,6 +230,9 @@ void TInfoForm::FormCreate()
 
 void TInfoForm::CreateControls()
 {
+    m_measuring.reset(CreateCompatibleDC(nullptr));
+    if (!m_measuring)
+        throw TError("The information window could not measure its texts.");
     // Pixel sizes, unscaled whatever the screen's dots per inch.
     m_fonts.Window = MakeFont(L"Arial", 13, FW_NORMAL, false, ANSI_CHARSET);
     m_fonts.Link = MakeFont(L"Arial", 13, FW_NORMAL, true, ANSI_CHARSET);
@@ -275,23 +278,36 @@ void TInfoForm::CreateControls()
 }
 
 // Every label fits its text; the panel fits the visible controls, with its border; the window
-// fits the panel and keeps its top-left corner. Run after every change of the texts, so a status
-// line that gains a digit is never cut off, and one that loses it leaves no gap.
+// fits the panel and keeps its top-left corner.
 void TInfoForm::AutoSize()
 {
-    const UniqueMemoryDC measuring(CreateCompatibleDC(nullptr));
-    if (!measuring)
-        throw TError("The information window could not measure its texts.");
+    for (const TLabel& label : kLabels)
+        FitLabel(this->*label.Field);
+    FitPanelAndWindow();
+}
+
+bool TInfoForm::FitLabel(HWND Label)
+{
+    const SIZE size = LabelTextSize(m_measuring.get(), Label);
+    RECT bounds;
+    GetWindowRect(Label, &bounds);
+    if (bounds.right - bounds.left == size.cx && bounds.bottom - bounds.top == size.cy)
+        return false;
+    Resize(Label, size.cx, size.cy);
+    return true;
+}
+
+void TInfoForm::FitPanelAndWindow()
+{
     LONG right = kAppIconPosition.x + kIconSize;
     LONG bottom = kAppIconPosition.y + kIconSize;
     for (const TLabel& label : kLabels) {
-        const HWND control = this->*label.Field;
-        const SIZE size = LabelTextSize(measuring.get(), control);
-        Resize(control, size.cx, size.cy);
-        if (label.Visible) {
-            right = std::max(right, label.Position.x + size.cx);
-            bottom = std::max(bottom, label.Position.y + size.cy);
-        }
+        if (!label.Visible)
+            continue;
+        RECT bounds;
+        GetWindowRect(this->*label.Field, &bounds);
+        right = std::max(right, label.Position.x + (bounds.right - bounds.left));
+        bottom = std::max(bottom, label.Position.y + (bounds.bottom - bounds.top));
     }
     const int panelWidth = kPanelBorder + right + kContentMargin + kPanelBorder;
     const int panelHeight = kPanelBorder + bottom + kContentMargin + kPanelBorder;
@@ -386,18 +402,38 @@ void TInfoForm::LblOpenStartupClick(HWND Sender)
 
 void TInfoForm::UpdateStatus()
 {
-    ComputeStatusLines(SystemStatusQueries(), UserNumberSeparators(),
-                       [this](int Line, const std::string& Text) {
-                           SetWindowTextW(this->*kStatusLabels[Line], Utf8ToWide(Text).c_str());
-                       });
+    WriteStatusLines(SystemStatusQueries());
+}
+
+bool TInfoForm::WriteStatusLines(IStatusQueries& Queries)
+{
+    // A line replaces its label's text only when it differs: most refreshes change one or two of
+    // the nine lines, and each new text costs the label a repaint. A label whose new text needs
+    // another size is fitted to it at once.
+    bool resized = false;
+    ComputeStatusLines(Queries, UserNumberSeparators(), [&](int Line, const std::string& Text) {
+        const HWND label = this->*kStatusLabels[Line];
+        const std::wstring text = Utf8ToWide(Text);
+        if (text != WindowTextOf(label)) {
+            SetWindowTextW(label, text.c_str());
+            resized |= FitLabel(label);
+        }
+    });
+    return resized;
+}
+
+void TInfoForm::RefreshStatus(IStatusQueries& Queries)
+{
+    // Only a label that changed size can change the panel's and the window's.
+    if (WriteStatusLines(Queries))
+        FitPanelAndWindow();
 }
 
 void TInfoForm::Timer1Timer()
 {
     // Off for the length of a refresh; an error leaves it off, and the labels as they were.
     KillTimer(m_hwnd, Timer1);
-    UpdateStatus();
-    AutoSize();
+    RefreshStatus(SystemStatusQueries());
     SetTimer(m_hwnd, Timer1, kStatusInterval, nullptr);
 }
 

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "info/InfoPlatform.h"
 #include "platform/BaseWindow.h"
 #include "platform/WinHandles.h"
 
@@ -62,6 +63,11 @@ public:
     void UpdateStatus();
     void Timer1Timer();
 
+    /// One refresh as the timer makes it, with Queries as the system: the nine status lines, each
+    /// label given new text only when its line changed, then the labels, panel and window fitted
+    /// again if any did. (The status benchmark drives it with queries of its own.)
+    void RefreshStatus(IStatusQueries& Queries);
+
 private:
     struct TFonts {
         UniqueFont Window, Link, Heading, ExeName, Description;
@@ -69,13 +75,19 @@ private:
 
     void CreateControls();
     void AutoSize();
+    // Writes the nine lines from Queries; true when a label changed size.
+    bool WriteStatusLines(IStatusQueries& Queries);
+    // Fits Label to its text; true when its size changed.
+    bool FitLabel(HWND Label);
+    void FitPanelAndWindow();
     void LabelClick(HWND Sender);
     LRESULT LabelColors(HDC Context, HWND Label);
     bool IsOwnKey(const MSG& Message) const;
 
     HWND m_owner;
     TFonts m_fonts;
-    bool m_closed = false; // the modal loop's end: a key or the close box
+    UniqueMemoryDC m_measuring; // where the labels' texts are measured
+    bool m_closed = false;      // the modal loop's end: a key or the close box
 };
 
 /// Shows a fresh information window, owned by Owner, modally and destroys it when it closes. While

@@ -1,15 +1,15 @@
 #include "mixer/MMReg.h"
 
 #include <algorithm>
+#include <charconv>
+#include <iterator>
 
-#include "platform/RecordText.h"
 #include "mixer/MMRegTables.h"
-#include "platform/Format.h"
 
 namespace {
 
-const char kUnmappedManufacturer[] = "Unmapped Manufacturer";
-const char kUnmappedProduct[] = "Unmapped Product";
+constexpr std::string_view kUnmappedManufacturer = "Unmapped Manufacturer";
+constexpr std::string_view kUnmappedProduct = "Unmapped Product";
 
 // Binary search by identifier; a lookup compares numbers only.
 template <typename Entry>
@@ -36,25 +36,39 @@ const TProductName* FindProduct(const TManufacturerName* Manufacturer, WORD Pid)
 const char* FindManufacturerName(WORD Mid)
 {
     const TManufacturerName* manufacturer = FindManufacturer(Mid);
-    return manufacturer ? manufacturer->Name : nullptr;
+    return manufacturer ? manufacturer->Name.data() : nullptr;
 }
 
 const char* FindProductName(WORD Mid, WORD Pid)
 {
     const TProductName* product = FindProduct(FindManufacturer(Mid), Pid);
-    return product ? product->Name : nullptr;
+    return product ? product->Name.data() : nullptr;
 }
+
+namespace {
+
+// "Ver.<high 16 bits>.<low 16 bits>", written into Text's own storage: a record that serves many
+// devices keeps its buffers.
+void SetVersionText(MMVERSION Version, std::string& Text)
+{
+    char buffer[16] = "Ver.";
+    char* end = std::to_chars(buffer + 4, std::end(buffer), Version >> 16).ptr;
+    *end++ = '.';
+    end = std::to_chars(end, std::end(buffer), Version & 0xFFFF).ptr;
+    Text.assign(buffer, end);
+}
+
+} // namespace
 
 void GetMixerCapsDetail(const MIXERCAPSA& Caps, TMixerCapsDetail& Detail)
 {
-    Detail.Pname = FixedText(Caps.szPname);
-    Detail.DriverVersion = Format("Ver.%d.%d", static_cast<int>(Caps.vDriverVersion >> 16),
-                                  static_cast<int>(Caps.vDriverVersion & 0xFFFF));
+    Detail.Pname.assign(Caps.szPname, std::find(Caps.szPname, Caps.szPname + MAXPNAMELEN, '\0'));
+    SetVersionText(Caps.vDriverVersion, Detail.DriverVersion);
     Detail.Support = Caps.fdwSupport;
     Detail.Destinations = Caps.cDestinations;
 
     const TManufacturerName* manufacturer = FindManufacturer(Caps.wMid);
     const TProductName* product = FindProduct(manufacturer, Caps.wPid);
-    Detail.Manufacturer = manufacturer ? manufacturer->Name : kUnmappedManufacturer;
-    Detail.Product = product ? product->Name : kUnmappedProduct;
+    Detail.Manufacturer.assign(manufacturer ? manufacturer->Name : kUnmappedManufacturer);
+    Detail.Product.assign(product ? product->Name : kUnmappedProduct);
 }

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 /// A view of a constant array: the entries of one table.
 template <typename Entry>
@@ -20,14 +21,16 @@ struct TTable {
     const Entry* end() const { return Entries + Count; }
 };
 
+// Names as views: their lengths are known when the program is built, so copying one into a report
+// needs no search for its end. Each view ends where a NUL follows (they are string literals).
 struct TProductName {
     std::uint16_t Id;
-    const char* Name;
+    std::string_view Name;
 };
 
 struct TManufacturerName {
     std::uint16_t Id;
-    const char* Name;
+    std::string_view Name;
     TTable<TProductName> Products; // sorted by Id; empty for a manufacturer without products
 };
 

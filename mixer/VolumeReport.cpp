@@ -1,14 +1,15 @@
 #include <algorithm>
+#include <charconv>
 #include <exception>
-#include <new>
+#include <iterator>
 #include <vector>
 
 #include "mixer/MMUtils.h"
 #include "mixer/OpenMixer.h"
-#include "platform/RecordText.h"
 #include "mixer/Reports.h"
-#include "platform/Format.h"
 #include "platform/Error.h"
+#include "platform/Format.h"
+#include "platform/RecordText.h"
 
 namespace {
 
@@ -18,145 +19,177 @@ const std::string kLineInfoName = "mixerGetLineInfo";
 const std::string kLineControlsName = "mixerGetLineControls";
 const std::string kControlDetailsName = "mixerGetControlDetails";
 
-// A zero-filled array of Count records. A driver may claim any count: when the memory cannot be
-// had, the error says so in words.
+// Count zero-filled records in Records, whose memory serves one line after another. A driver may
+// claim any count: when the memory cannot be had, the error says so in words.
 template <typename Record>
-std::vector<Record> AllocateRecords(DWORD Count, const char* What)
+void FillRecords(std::vector<Record>& Records, DWORD Count, const char* What)
 {
     try {
-        return std::vector<Record>(Count);
+        Records.assign(Count, Record{});
+        return;
     } catch (const std::exception&) {
         // No memory for that many, or more than a vector can hold.
     }
     throw TError(Format("Out of memory for %u %s.", static_cast<unsigned>(Count), What));
 }
 
-// The capabilities of a device, or a zero-filled record when the query fails: the result is not
-// reported, and a failed query must not show bytes the platform may have left behind.
-MIXERCAPSA QueryCaps(IMixer& Mixer, UINT Device)
+void AppendDecimal(std::string& Text, int Value)
 {
-    MIXERCAPSA caps{};
-    if (Mixer.GetDevCaps(Device, &caps, sizeof caps) != MMSYSERR_NOERROR)
-        caps = MIXERCAPSA{};
-    return caps;
+    char digits[12];
+    Text.append(digits, std::to_chars(digits, std::end(digits), Value).ptr);
 }
 
-// One line query; true when it succeeded, otherwise its text is appended.
-bool QueryLine(IMixer& Mixer, const TOpenMixer& Open, MIXERLINEA& Line, DWORD Flags,
-               const TLineSink& AppendLine)
-{
-    const std::string failure =
-        MixerLineInfoResultText(Mixer.GetLineInfo(Open.Object(), &Line, Flags), kLineInfoName);
-    if (failure.empty())
-        return true;
-    AppendLine(failure);
-    return false;
-}
-
-// Reads one volume control's value and appends it, or the text of the failed read.
-void ReportVolume(IMixer& Mixer, const TOpenMixer& Open, const MIXERLINEA& Line,
-                  const MIXERCONTROLA& Control, const TLineSink& AppendLine)
-{
-    AppendLine(Format("ShortName:%s", FixedText(Control.szShortName).c_str()));
-
-    // One value per channel, and room for one even where a line reports no channels.
-    std::vector<MIXERCONTROLDETAILS_UNSIGNED> values =
-        AllocateRecords<MIXERCONTROLDETAILS_UNSIGNED>(std::max<DWORD>(Line.cChannels, 1),
-                                                      "channel values");
-    MIXERCONTROLDETAILS details{};
-    details.cbStruct = sizeof details;
-    details.dwControlID = Control.dwControlID;
-    details.cChannels = Line.cChannels;
-    details.cMultipleItems = 0;
-    details.cbDetails = sizeof(MIXERCONTROLDETAILS_UNSIGNED);
-    details.paDetails = values.data();
-    const std::string failure = MixerControlDetailsResultText(
-        Mixer.GetControlDetails(Open.Object(), &details, MIXER_GETCONTROLDETAILSF_VALUE),
-        kControlDetailsName);
-    AppendLine(failure.empty() ? Format("Volume = %d", Signed32(values[0].dwValue)) : failure);
-}
-
-// The controls of one speaker line: every volume control's short name and value.
-void ReportVolumeControls(IMixer& Mixer, const TOpenMixer& Open, const MIXERLINEA& Line,
-                          const TLineSink& AppendLine)
-{
-    // The platform refuses a query for no controls; such a line has no volume to show.
-    if (Line.cControls == 0)
-        return;
-    std::vector<MIXERCONTROLA> controls =
-        AllocateRecords<MIXERCONTROLA>(Line.cControls, "mixer controls");
-    MIXERLINECONTROLSA request{};
-    request.cbStruct = sizeof request;
-    request.dwLineID = Line.dwLineID;
-    request.dwControlID = 0;
-    request.cControls = Line.cControls;
-    request.cbmxctrl = sizeof(MIXERCONTROLA);
-    request.pamxctrl = controls.data();
-    const std::string failure = MixerLineControlsResultText(
-        Mixer.GetLineControls(Open.Object(), &request, MIXER_GETLINECONTROLSF_ALL),
-        kLineControlsName);
-    if (!failure.empty()) {
-        AppendLine(failure);
-        return;
+// One run of the query. Its buffers (the control and value arrays, the line being written) serve
+// every line of every device: after the first device they are large enough, and the query
+// allocates no more.
+class TVolumeQuery {
+public:
+    TVolumeQuery(IMixer& Mixer, const TLineSink& AppendLine)
+        : m_mixer(Mixer), m_appendLine(AppendLine)
+    {
     }
-    // A driver may report more controls than the array it was given holds.
-    const size_t filled = std::min<size_t>(request.cControls, controls.size());
-    for (size_t index = 0; index < filled; ++index) {
-        if (controls[index].dwControlType == MIXERCONTROL_CONTROLTYPE_VOLUME)
-            ReportVolume(Mixer, Open, Line, controls[index], AppendLine);
+
+    void ReportDevice(UINT Device)
+    {
+        const MIXERCAPSA caps = QueryCaps(Device);
+        m_line.assign("DeviceName:");
+        m_line.append(caps.szPname, std::find(caps.szPname, std::end(caps.szPname), '\0'));
+        m_line.append(" Desitination:");
+        AppendDecimal(m_line, Signed32(caps.cDestinations));
+        m_appendLine(m_line);
+
+        HMIXER handle = nullptr;
+        const std::string failure =
+            MixerOpenResultText(m_mixer.Open(&handle, Device, 0, 0, CALLBACK_NULL), kOpenName);
+        if (!failure.empty()) {
+            m_appendLine(failure);
+            return;
+        }
+        TOpenMixer open(m_mixer, handle);
+        for (DWORD destination = 0; destination < caps.cDestinations; ++destination)
+            ReportDestination(open, destination);
+        open.Close();
     }
-}
 
-void ReportDestination(IMixer& Mixer, const TOpenMixer& Open, DWORD Destination,
-                       const TLineSink& AppendLine)
-{
-    MIXERLINEA line{};
-    line.cbStruct = sizeof line;
-    line.dwDestination = Destination;
-    if (!QueryLine(Mixer, Open, line, MIXER_GETLINEINFOF_DESTINATION, AppendLine))
-        return;
-    if (line.dwComponentType != MIXERLINE_COMPONENTTYPE_DST_SPEAKERS)
-        return;
-
-    const DWORD lineId = line.dwLineID;
-    line = MIXERLINEA{};
-    line.cbStruct = sizeof line;
-    line.dwLineID = lineId;
-    if (!QueryLine(Mixer, Open, line, MIXER_GETLINEINFOF_LINEID, AppendLine))
-        return;
-
-    // An error among the controls costs only this line: its message is shown, the walk goes on.
-    try {
-        ReportVolumeControls(Mixer, Open, line, AppendLine);
-    } catch (const std::exception& error) {
-        AppendLine(error.what());
+private:
+    // The capabilities of a device, or a zero-filled record when the query fails: the result is
+    // not reported, and a failed query must not show bytes the platform may have left behind.
+    MIXERCAPSA QueryCaps(UINT Device)
+    {
+        MIXERCAPSA caps{};
+        if (m_mixer.GetDevCaps(Device, &caps, sizeof caps) != MMSYSERR_NOERROR)
+            caps = MIXERCAPSA{};
+        return caps;
     }
-}
 
-void ReportDevice(IMixer& Mixer, UINT Device, const TLineSink& AppendLine)
-{
-    const MIXERCAPSA caps = QueryCaps(Mixer, Device);
-    AppendLine(Format("DeviceName:%s Desitination:%d", FixedText(caps.szPname).c_str(),
-                      Signed32(caps.cDestinations)));
-
-    HMIXER handle = nullptr;
-    const std::string failure =
-        MixerOpenResultText(Mixer.Open(&handle, Device, 0, 0, CALLBACK_NULL), kOpenName);
-    if (!failure.empty()) {
-        AppendLine(failure);
-        return;
+    // One line query; true when it succeeded, otherwise its text is appended.
+    bool QueryLine(const TOpenMixer& Open, MIXERLINEA& Line, DWORD Flags)
+    {
+        const std::string failure = MixerLineInfoResultText(
+            m_mixer.GetLineInfo(Open.Object(), &Line, Flags), kLineInfoName);
+        if (failure.empty())
+            return true;
+        m_appendLine(failure);
+        return false;
     }
-    TOpenMixer open(Mixer, handle);
-    for (DWORD destination = 0; destination < caps.cDestinations; ++destination)
-        ReportDestination(Mixer, open, destination, AppendLine);
-    open.Close();
-}
+
+    void ReportDestination(const TOpenMixer& Open, DWORD Destination)
+    {
+        MIXERLINEA line{};
+        line.cbStruct = sizeof line;
+        line.dwDestination = Destination;
+        if (!QueryLine(Open, line, MIXER_GETLINEINFOF_DESTINATION))
+            return;
+        if (line.dwComponentType != MIXERLINE_COMPONENTTYPE_DST_SPEAKERS)
+            return;
+
+        const DWORD lineId = line.dwLineID;
+        line = MIXERLINEA{};
+        line.cbStruct = sizeof line;
+        line.dwLineID = lineId;
+        if (!QueryLine(Open, line, MIXER_GETLINEINFOF_LINEID))
+            return;
+
+        // An error among the controls costs only this line: its message is shown, the walk goes
+        // on.
+        try {
+            ReportVolumeControls(Open, line);
+        } catch (const std::exception& error) {
+            m_appendLine(error.what());
+        }
+    }
+
+    // The controls of one speaker line: every volume control's short name and value.
+    void ReportVolumeControls(const TOpenMixer& Open, const MIXERLINEA& Line)
+    {
+        // The platform refuses a query for no controls; such a line has no volume to show.
+        if (Line.cControls == 0)
+            return;
+        FillRecords(m_controls, Line.cControls, "mixer controls");
+        MIXERLINECONTROLSA request{};
+        request.cbStruct = sizeof request;
+        request.dwLineID = Line.dwLineID;
+        request.dwControlID = 0;
+        request.cControls = Line.cControls;
+        request.cbmxctrl = sizeof(MIXERCONTROLA);
+        request.pamxctrl = m_controls.data();
+        const std::string failure = MixerLineControlsResultText(
+            m_mixer.GetLineControls(Open.Object(), &request, MIXER_GETLINECONTROLSF_ALL),
+            kLineControlsName);
+        if (!failure.empty()) {
+            m_appendLine(failure);
+            return;
+        }
+        // A driver may report more controls than the array it was given holds.
+        const size_t filled = std::min<size_t>(request.cControls, m_controls.size());
+        for (size_t index = 0; index < filled; ++index) {
+            if (m_controls[index].dwControlType == MIXERCONTROL_CONTROLTYPE_VOLUME)
+                ReportVolume(Open, Line, m_controls[index]);
+        }
+    }
+
+    // Reads one volume control's value and appends it, or the text of the failed read.
+    void ReportVolume(const TOpenMixer& Open, const MIXERLINEA& Line, const MIXERCONTROLA& Control)
+    {
+        m_line.assign("ShortName:");
+        m_line.append(Control.szShortName,
+                      std::find(Control.szShortName, std::end(Control.szShortName), '\0'));
+        m_appendLine(m_line);
+
+        // One value per channel, and room for one even where a line reports no channels.
+        FillRecords(m_values, std::max<DWORD>(Line.cChannels, 1), "channel values");
+        MIXERCONTROLDETAILS details{};
+        details.cbStruct = sizeof details;
+        details.dwControlID = Control.dwControlID;
+        details.cChannels = Line.cChannels;
+        details.cMultipleItems = 0;
+        details.cbDetails = sizeof(MIXERCONTROLDETAILS_UNSIGNED);
+        details.paDetails = m_values.data();
+        const std::string failure = MixerControlDetailsResultText(
+            m_mixer.GetControlDetails(Open.Object(), &details, MIXER_GETCONTROLDETAILSF_VALUE),
+            kControlDetailsName);
+        if (!failure.empty()) {
+            m_appendLine(failure);
+            return;
+        }
+        m_line.assign("Volume = ");
+        AppendDecimal(m_line, Signed32(m_values[0].dwValue));
+        m_appendLine(m_line);
+    }
+
+    IMixer& m_mixer;
+    const TLineSink& m_appendLine;
+    std::vector<MIXERCONTROLA> m_controls;
+    std::vector<MIXERCONTROLDETAILS_UNSIGNED> m_values;
+    std::string m_line;
+};
 
 } // namespace
 
 void RunVolumeReport(IMixer& Mixer, const TLineSink& AppendLine)
 {
+    TVolumeQuery query(Mixer, AppendLine);
     const UINT deviceCount = Mixer.GetNumDevs();
     for (UINT device = 0; device < deviceCount; ++device)
-        ReportDevice(Mixer, device, AppendLine);
+        query.ReportDevice(device);
 }

@@ -53,11 +53,12 @@ TEST(MMRegTables, HoldTheWholeRegistry)
 // Binary search needs strictly increasing identifiers, which also makes them unique.
 TEST(MMRegTables, AreSortedAndHoldPrintableNames)
 {
-    auto printable = [](const char* Name) {
-        for (const char* c = Name; *c; ++c)
-            if (*c < 32 || *c > 126)
+    // Printable, and ending where a NUL follows: the lookups hand the names out as C strings.
+    auto printable = [](std::string_view Name) {
+        for (const char c : Name)
+            if (c < 32 || c > 126)
                 return false;
-        return true;
+        return Name.data()[Name.size()] == '\0';
     };
     int previousManufacturer = -1;
     size_t trailingBlanks = 0;
@@ -70,8 +71,7 @@ TEST(MMRegTables, AreSortedAndHoldPrintableNames)
             EXPECT_GT(product.Id, previousProduct) << "manufacturer " << manufacturer.Id;
             previousProduct = product.Id;
             EXPECT_TRUE(printable(product.Name)) << manufacturer.Id << "/" << product.Id;
-            const size_t length = std::strlen(product.Name);
-            trailingBlanks += length > 0 && product.Name[length - 1] == ' ';
+            trailingBlanks += !product.Name.empty() && product.Name.back() == ' ';
         }
     }
     EXPECT_EQ(trailingBlanks, 670u);

@@ -335,8 +335,10 @@ MMRESULT FakeMixer::GetLineInfoW(HMIXEROBJ Mixer, MIXERLINEW* Line, DWORD Flags)
 {
     const bool bySource = Flags == MIXER_GETLINEINFOF_SOURCE;
     Record([&] {
-        return "GetLineInfoW(" + std::to_string(Line->dwDestination) +
-               (bySource ? "." + std::to_string(Line->dwSource) : std::string()) + ")";
+        std::string name = "GetLineInfoW(" + std::to_string(Line->dwDestination);
+        if (bySource)
+            name += "." + std::to_string(Line->dwSource);
+        return name + ")";
     });
     Check(Line->cbStruct == sizeof(MIXERLINEW), "wrong cbStruct");
     Check(bySource || Flags == MIXER_GETLINEINFOF_DESTINATION, "unexpected flags");

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <new>
 #include <string>
 
 #include "app/MemoLines.h"
@@ -59,6 +60,24 @@ TEST_F(MemoLinesTest, AppendsEmptyLinesAndTextBeyondTheDefaultLimit)
     AppendLine(m_memo, "");
     AppendLine(m_memo, longLine);
     EXPECT_EQ(Text(), L"\r\n" + std::wstring(40000, L'x') + L"\r\n");
+}
+
+// A report's lines go in in one step; those written before an error are kept, and the error
+// passes on.
+TEST_F(MemoLinesTest, AppendsAReportAtOnceAndKeepsItsLinesWhenAnErrorEndsIt)
+{
+    SetWindowTextW(m_memo, L"typed");
+    AppendReport(m_memo, [](const TLineSink& Append) {
+        Append("first");
+        Append("");
+    });
+    EXPECT_THROW(AppendReport(m_memo,
+                              [](const TLineSink& Append) {
+                                  Append("second");
+                                  throw std::bad_alloc();
+                              }),
+                 std::bad_alloc);
+    EXPECT_EQ(Text(), L"typed\r\nfirst\r\n\r\nsecond\r\n");
 }
 
 } // namespace
