@@ -96,11 +96,8 @@ int RunTree(const TReportRequest& Request, const TReportToolSystem& System, std:
             std::FILE* Err)
 {
     const std::unique_ptr<IMixer> mixer = System.OpenMixer();
-    struct TNoNames : IMediaNames {
-        std::optional<std::string> NameOf(const GUID&) override { return std::nullopt; }
-    } noNames;
     std::vector<TMixerDeviceNode> devices =
-        ReadMixerDevices(*mixer, System.MediaNames ? *System.MediaNames : noNames);
+        ReadMixerDevices(*mixer, System.MediaNames ? *System.MediaNames : NoMediaNames());
     if (Request.Device) {
         const auto chosen = SelectMixerDevice(devices, *Request.Device);
         if (!chosen) {

@@ -129,14 +129,16 @@ COLORREF TextColour(TLook Look)
     }
 }
 
-// Gives Control its new size, keeping its top-left corner; nothing when it has that size already.
-void Resize(HWND Control, int Width, int Height)
+// Gives Control its new size, keeping its top-left corner; false, and nothing done, when it has
+// that size already.
+bool Resize(HWND Control, int Width, int Height)
 {
     RECT bounds;
     GetWindowRect(Control, &bounds);
-    if (bounds.right - bounds.left != Width || bounds.bottom - bounds.top != Height)
-        SetWindowPos(Control, nullptr, 0, 0, Width, Height,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (bounds.right - bounds.left == Width && bounds.bottom - bounds.top == Height)
+        return false;
+    SetWindowPos(Control, nullptr, 0, 0, Width, Height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return true;
 }
 
 void RegisterFormClass()
@@ -289,12 +291,7 @@ void TInfoForm::AutoSize()
 bool TInfoForm::FitLabel(HWND Label)
 {
     const SIZE size = LabelTextSize(m_measuring.get(), Label);
-    RECT bounds;
-    GetWindowRect(Label, &bounds);
-    if (bounds.right - bounds.left == size.cx && bounds.bottom - bounds.top == size.cy)
-        return false;
-    Resize(Label, size.cx, size.cy);
-    return true;
+    return Resize(Label, size.cx, size.cy);
 }
 
 void TInfoForm::FitPanelAndWindow()

@@ -2,24 +2,16 @@
 
 #include <algorithm>
 #include <cctype>
-#include <new>
 
 #include "mixer/MMReg.h"
+#include "mixer/MixerRecords.h"
 #include "mixer/OpenMixer.h"
 #include "platform/RecordText.h"
 
 namespace {
 
-// The call names the failures carry, made once.
-const std::string kCapsCall = "mixerGetDevCaps";
-const std::string kOpenCall = "mixerOpen";
-const std::string kLineInfoCall = "mixerGetLineInfo";
-const std::string kLineControlsCall = "mixerGetLineControls";
-const std::string kControlDetailsCall = "mixerGetControlDetails";
-const std::string kMemory = "memory";
-
 // Keeps a failed call's code at its node; true when the call succeeded.
-bool Succeeded(MMRESULT Code, const std::string& Call, std::vector<TMixerFailure>& Failures)
+bool Succeeded(MMRESULT Code, const char* Call, std::vector<TMixerFailure>& Failures)
 {
     if (Code == MMSYSERR_NOERROR)
         return true;
@@ -27,18 +19,13 @@ bool Succeeded(MMRESULT Code, const std::string& Call, std::vector<TMixerFailure
     return false;
 }
 
-// Count zero-filled records: some drivers report success without writing them. A driver may
-// claim any count; when the memory cannot be had, the node says so and is not read.
+// Count zero-filled records; when the memory cannot be had, the node says so and is not read.
 template <typename Record>
 bool Allocate(std::vector<Record>& Records, std::size_t Count, std::vector<TMixerFailure>& Failures)
 {
-    try {
-        Records.assign(Count, Record{});
+    if (TryZeroFill(Records, Count))
         return true;
-    } catch (const std::exception&) {
-        // No memory for that many, or more than a vector can hold.
-    }
-    Failures.push_back({kMemory, MMSYSERR_NOMEM});
+    Failures.push_back({kMemoryFailure, MMSYSERR_NOMEM});
     return false;
 }
 
@@ -246,6 +233,15 @@ std::string Lowered(std::string Text)
 }
 
 } // namespace
+
+IMediaNames& NoMediaNames()
+{
+    struct TNoNames final : IMediaNames {
+        std::optional<std::string> NameOf(const GUID&) override { return std::nullopt; }
+    };
+    static TNoNames none;
+    return none;
+}
 
 std::vector<TMixerDeviceNode> ReadMixerDevices(IMixer& Mixer, IMediaNames& Names)
 {

@@ -12,9 +12,17 @@
 
 #include "mixer/Mixer.h"
 
+// The calls a failure names; kMemoryFailure when memory could not be had for what a driver claimed.
+inline constexpr char kCapsCall[] = "mixerGetDevCaps";
+inline constexpr char kOpenCall[] = "mixerOpen";
+inline constexpr char kLineInfoCall[] = "mixerGetLineInfo";
+inline constexpr char kLineControlsCall[] = "mixerGetLineControls";
+inline constexpr char kControlDetailsCall[] = "mixerGetControlDetails";
+inline constexpr char kMemoryFailure[] = "memory";
+
 /// A mixer call that failed, or memory that could not be had for what a driver claimed.
 struct TMixerFailure {
-    std::string Call; // "mixerGetLineInfo", ...; "memory" when an allocation failed
+    std::string Call; // one of the names above
     MMRESULT Code = MMSYSERR_NOERROR;
 };
 
@@ -83,6 +91,9 @@ public:
     /// The name registered for Guid; nothing when there is none.
     virtual std::optional<std::string> NameOf(const GUID& Guid) = 0;
 };
+
+/// Names for none: where the registry is not to be asked.
+IMediaNames& NoMediaNames();
 
 /// Every device's capabilities, without opening any: what --device chooses from.
 std::vector<TMixerDeviceNode> ReadMixerDevices(IMixer& Mixer, IMediaNames& Names);

@@ -53,7 +53,7 @@ std::string Quoted(const std::string& Text)
 
 std::string FailureText(const TMixerFailure& Failure)
 {
-    if (Failure.Call == "memory")
+    if (Failure.Call == kMemoryFailure)
         return "failed: not enough memory for what the driver claims";
     return "failed: " + Failure.Call + " returned " + MixerResultName(Failure.Code) + " (" +
            std::to_string(Failure.Code) + ")";
@@ -90,7 +90,7 @@ public:
         else if (Device.NameCut)
             heading += " (cut at 31 characters; Windows keeps no full name)";
         Line(0, heading);
-        if (Device.Failures.empty() || Device.Failures.front().Call != "mixerGetDevCaps") {
+        if (Device.Failures.empty() || Device.Failures.front().Call != kCapsCall) {
             Line(1, "wMid = " + std::to_string(Device.Mid) + " (" + Device.Manufacturer + ")");
             Line(1, "wPid = " + std::to_string(Device.Pid) + " (" + Device.Product + ")");
             Line(1, "vDriverVersion = " + std::to_string(Device.DriverVersion) + " (" +
@@ -107,7 +107,7 @@ public:
     {
         const std::string index = Node.IsSource ? "Source " + std::to_string(Node.Source)
                                                 : "Destination " + std::to_string(Node.Destination);
-        const bool read = Node.Failures.empty() || Node.Failures.front().Call != "mixerGetLineInfo";
+        const bool read = Node.Failures.empty() || Node.Failures.front().Call != kLineInfoCall;
         if (!read) {
             Line(Depth, index + ":");
             Failures(Depth + 1, Node.Failures);

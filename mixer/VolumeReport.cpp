@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "mixer/MMUtils.h"
+#include "mixer/MixerRecords.h"
 #include "mixer/OpenMixer.h"
 #include "mixer/Reports.h"
 #include "platform/Error.h"
@@ -19,18 +20,13 @@ const std::string kLineInfoName = "mixerGetLineInfo";
 const std::string kLineControlsName = "mixerGetLineControls";
 const std::string kControlDetailsName = "mixerGetControlDetails";
 
-// Count zero-filled records in Records, whose memory serves one line after another. A driver may
-// claim any count: when the memory cannot be had, the error says so in words.
+// Count zero-filled records in Records, whose memory serves one line after another; when the
+// memory cannot be had, the error says so in words.
 template <typename Record>
 void FillRecords(std::vector<Record>& Records, DWORD Count, const char* What)
 {
-    try {
-        Records.assign(Count, Record{});
-        return;
-    } catch (const std::exception&) {
-        // No memory for that many, or more than a vector can hold.
-    }
-    throw TError(Format("Out of memory for %u %s.", static_cast<unsigned>(Count), What));
+    if (!TryZeroFill(Records, Count))
+        throw TError(Format("Out of memory for %u %s.", static_cast<unsigned>(Count), What));
 }
 
 void AppendDecimal(std::string& Text, int Value)

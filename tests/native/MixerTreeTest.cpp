@@ -12,10 +12,6 @@
 
 namespace {
 
-struct TNoNames : IMediaNames {
-    std::optional<std::string> NameOf(const GUID&) override { return std::nullopt; }
-};
-
 TFakeControl Control(DWORD Type, const char* Name, std::vector<DWORD> Values, DWORD Flags = 0)
 {
     TFakeControl control;
@@ -92,8 +88,7 @@ FakeMixer ScriptedMixer()
 
 std::vector<TMixerDeviceNode> Walk(FakeMixer& Mixer)
 {
-    TNoNames names;
-    std::vector<TMixerDeviceNode> devices = ReadMixerDevices(Mixer, names);
+    std::vector<TMixerDeviceNode> devices = ReadMixerDevices(Mixer, NoMediaNames());
     for (TMixerDeviceNode& device : devices)
         WalkMixerDevice(Mixer, device);
     return devices;
