@@ -7,13 +7,18 @@ namespace {
 // The face's name as a Japanese system lists it, and as other systems list the same face.
 const wchar_t* const kPreferredFaces[] = {L"ＭＳ ゴシック", L"MS Gothic"};
 
-// Faces whose names begin with "@" draw text turned for vertical writing.
-bool IsVerticalFace(const std::wstring& Face)
+} // namespace
+
+std::span<const wchar_t* const> PreferredFormFaces()
 {
-    return !Face.empty() && Face.front() == L'@';
+    return kPreferredFaces;
 }
 
-} // namespace
+// Faces whose names begin with "@" draw text turned for vertical writing.
+bool IsStandInFace(const std::wstring& Face)
+{
+    return !Face.empty() && Face.front() != L'@';
+}
 
 TFontChoice ChooseFormFont(const std::vector<std::wstring>& ShiftJisFaces,
                            const std::wstring& MessageFontFace)
@@ -23,7 +28,7 @@ TFontChoice ChooseFormFont(const std::vector<std::wstring>& ShiftJisFaces,
             return {preferred, true};
     }
     for (const std::wstring& face : ShiftJisFaces) {
-        if (!face.empty() && !IsVerticalFace(face))
+        if (IsStandInFace(face))
             return {face, true};
     }
     return {MessageFontFace, false};

@@ -5,6 +5,7 @@
 // the same character set comes next, and the system's message font only where no such face exists.
 #pragma once
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,13 @@ struct TFontChoice {
     std::wstring Face;
     bool ShiftJis; // Shift-JIS character set, or the default one
 };
+
+/// The faces the window is laid out for, best first: worth looking up by name before any
+/// enumeration of every face.
+std::span<const wchar_t* const> PreferredFormFaces();
+
+/// Whether Face may stand in for the preferred ones: it has a name and draws upright text.
+bool IsStandInFace(const std::wstring& Face);
 
 /// Chooses from the faces the system offers in the Shift-JIS character set, in the order the
 /// system enumerated them, and the face of its message font.

@@ -34,6 +34,9 @@ constexpr RECT kLabel1 = {232, 16, 232 + 238, 16 + 13};
 constexpr RECT kBtnVersion = {16, 32, 16 + 75, 32 + 25};
 constexpr int kFontHeight = 13; // pixels, the characters' height
 constexpr int kStartPage = 1;
+constexpr int kPageCount = 2;
+// Posted at creation: fills the pages not shown at start once the window has been shown.
+constexpr UINT kFillHiddenPages = WM_APP + 1;
 constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
 int Width(const RECT& Rect)
@@ -60,7 +63,8 @@ void RegisterFormClass()
 
 struct TFaceCollection {
     std::vector<std::wstring> Faces;
-    std::exception_ptr Error; // what stopped the enumeration, thrown again outside it
+    bool UntilStandIn = false; // stop at the first face that may stand in for the preferred ones
+    std::exception_ptr Error;  // what stopped the enumeration, thrown again outside it
 };
 
 int CALLBACK CollectFace(const LOGFONTW* Font, const TEXTMETRICW*, DWORD, LPARAM Collection)
@@ -68,7 +72,7 @@ int CALLBACK CollectFace(const LOGFONTW* Font, const TEXTMETRICW*, DWORD, LPARAM
     auto* collection = reinterpret_cast<TFaceCollection*>(Collection);
     try {
         collection->Faces.push_back(Font->lfFaceName);
-        return 1;
+        return collection->UntilStandIn && IsStandInFace(collection->Faces.back()) ? 0 : 1;
     } catch (...) {
         // Never through the system's frames: stop the enumeration and pass it on afterwards.
         collection->Error = std::current_exception();
@@ -76,19 +80,35 @@ int CALLBACK CollectFace(const LOGFONTW* Font, const TEXTMETRICW*, DWORD, LPARAM
     }
 }
 
-std::vector<std::wstring> ShiftJisFaces()
+// The Shift-JIS faces named Face (all of them when Face is empty), in the system's order.
+std::vector<std::wstring> EnumerateShiftJisFaces(const wchar_t* Face, bool UntilStandIn)
 {
     TFaceCollection collection;
+    collection.UntilStandIn = UntilStandIn;
     {
         const ScopedWindowDC screen(nullptr);
         LOGFONTW query{};
         query.lfCharSet = SHIFTJIS_CHARSET;
+        lstrcpynW(query.lfFaceName, Face, LF_FACESIZE);
         EnumFontFamiliesExW(screen.get(), &query, CollectFace,
                             reinterpret_cast<LPARAM>(&collection), 0);
     }
     if (collection.Error)
         std::rethrow_exception(collection.Error);
     return std::move(collection.Faces);
+}
+
+// The Shift-JIS faces that decide the window's font. Looking the preferred faces up by name is
+// much quicker than enumerating every face, and where none is installed the enumeration stops at
+// the first face that may stand in: the choice is the same as from the whole list.
+std::vector<std::wstring> ShiftJisFaces()
+{
+    for (const wchar_t* preferred : PreferredFormFaces()) {
+        std::vector<std::wstring> faces = EnumerateShiftJisFaces(preferred, false);
+        if (!faces.empty())
+            return faces; // as the system names them
+    }
+    return EnumerateShiftJisFaces(L"", true);
 }
 
 std::wstring MessageFontFace()
@@ -169,8 +189,14 @@ LRESULT TForm1::HandleMessage(UINT Message, WPARAM WParam, LPARAM LParam)
     case WM_CREATE:
         FormCreate();
         return 0;
+    case kFillHiddenPages:
+        for (int page = 0; page < kPageCount; ++page)
+            FillPage(page);
+        return 0;
     case WM_SIZE:
-        FormResize();
+        // The first show sends one with the size the window was laid out for at creation.
+        if (LOWORD(LParam) != m_laidOut.cx || HIWORD(LParam) != m_laidOut.cy)
+            FormResize();
         return 0;
     case WM_COMMAND:
         if (HIWORD(WParam) == BN_CLICKED && LParam)
@@ -200,16 +226,21 @@ LRESULT TForm1::HandleMessage(UINT Message, WPARAM WParam, LPARAM LParam)
     }
 }
 
+// The window shows with its start page filled; the other page gets its controls right after the
+// first paint (a posted message comes before any input), so they exist before anybody can turn
+// to that page, and the first paint does not wait for them.
 void TForm1::FormCreate()
 {
     m_font = CreateFormFont();
     CreateControls();
-    SetFontOfChildren(m_hwnd, m_font.get());
     SendMessageW(PageControl1, TCM_SETCURSEL, kStartPage, 0);
+    FillPage(kStartPage);
     ShowActivePage();
     FormResize();
+    PostMessageW(m_hwnd, kFillHiddenPages, 0, 0);
 }
 
+// The tab control with its two (empty) pages, and the Version button.
 void TForm1::CreateControls()
 {
     PageControl1 = CreateChild(WC_TABCONTROLW, L"",
@@ -217,26 +248,38 @@ void TForm1::CreateControls()
                                m_hwnd, 0, 0, kFormClientSize.cx, kFormClientSize.cy);
     AddTab(PageControl1, 0, L"Querying Devices");
     AddTab(PageControl1, 1, L"TabSheet2");
-
     TabSheet1 = CreateChild(kTabSheetClass, L"Querying Devices", WS_CLIPCHILDREN,
                             WS_EX_CONTROLPARENT, PageControl1, 0, 0, 0, 0);
-    Panel1 = CreateChild(kPanelClass, L"", WS_VISIBLE, WS_EX_CONTROLPARENT, TabSheet1, 0, 0, 0,
-                         kStripHeight);
-    BtnmixerGetDevCaps = CreateButton(Panel1, L"mixerGetDevCaps", kBtnmixerGetDevCaps);
-    Memo1 = CreateMemo(TabSheet1);
+    TabSheet2 = CreateChild(kTabSheetClass, L"TabSheet2", WS_CLIPCHILDREN, WS_EX_CONTROLPARENT,
+                            PageControl1, 0, 0, 0, 0);
 
     // Made after the tab control and raised above it, so it shows over whichever page is shown.
     BtnVersion = CreateButton(m_hwnd, L"Version", kBtnVersion);
     SetWindowPos(BtnVersion, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetFontOfChildren(m_hwnd, m_font.get());
+}
 
-    TabSheet2 = CreateChild(kTabSheetClass, L"TabSheet2", WS_CLIPCHILDREN, WS_EX_CONTROLPARENT,
-                            PageControl1, 0, 0, 0, 0);
-    Panel2 = CreateChild(kPanelClass, L"", WS_VISIBLE, WS_EX_CONTROLPARENT, TabSheet2, 0, 0, 0,
-                         kStripHeight);
-    Button1 = CreateButton(Panel2, L"マスタ音量を取得", kButton1);
-    Memo2 = CreateMemo(TabSheet2);
-    Label1 = CreateChild(L"STATIC", L"Speaker volume of every mixer", WS_VISIBLE | SS_LEFT, 0,
-                         Panel2, kLabel1.left, kLabel1.top, Width(kLabel1), Height(kLabel1));
+// Gives page Index its strip and text box, once; they take the window's font and the page's size.
+void TForm1::FillPage(int Index)
+{
+    const HWND sheet = Index == 0 ? TabSheet1 : TabSheet2;
+    if (Index == 0 ? Panel1 : Panel2)
+        return;
+    if (Index == 0) {
+        Panel1 = CreateChild(kPanelClass, L"", WS_VISIBLE, WS_EX_CONTROLPARENT, TabSheet1, 0, 0, 0,
+                             kStripHeight);
+        BtnmixerGetDevCaps = CreateButton(Panel1, L"mixerGetDevCaps", kBtnmixerGetDevCaps);
+        Memo1 = CreateMemo(TabSheet1);
+    } else {
+        Panel2 = CreateChild(kPanelClass, L"", WS_VISIBLE, WS_EX_CONTROLPARENT, TabSheet2, 0, 0, 0,
+                             kStripHeight);
+        Button1 = CreateButton(Panel2, L"マスタ音量を取得", kButton1);
+        Memo2 = CreateMemo(TabSheet2);
+        Label1 = CreateChild(L"STATIC", L"Speaker volume of every mixer", WS_VISIBLE | SS_LEFT, 0,
+                             Panel2, kLabel1.left, kLabel1.top, Width(kLabel1), Height(kLabel1));
+    }
+    SetFontOfChildren(sheet, m_font.get());
+    LayOutPage(sheet);
 }
 
 // The tab control fills the client area, the pages its display area; on each page the strip
@@ -245,18 +288,29 @@ void TForm1::FormResize()
 {
     RECT client;
     GetClientRect(m_hwnd, &client);
+    m_laidOut = {client.right, client.bottom};
     MoveWindow(PageControl1, 0, 0, client.right, client.bottom, TRUE);
 
     RECT page = {0, 0, client.right, client.bottom};
     SendMessageW(PageControl1, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
-    const int pageWidth = std::max(0, Width(page));
-    const int pageHeight = std::max(0, Height(page));
-    for (HWND sheet : {TabSheet1, TabSheet2})
-        MoveWindow(sheet, page.left, page.top, pageWidth, pageHeight, TRUE);
-    for (HWND strip : {Panel1, Panel2})
-        MoveWindow(strip, 0, 0, pageWidth, kStripHeight, TRUE);
-    for (HWND memo : {Memo1, Memo2})
-        MoveWindow(memo, 0, kStripHeight, pageWidth, std::max(0, pageHeight - kStripHeight), TRUE);
+    for (HWND sheet : {TabSheet1, TabSheet2}) {
+        MoveWindow(sheet, page.left, page.top, std::max(0, Width(page)), std::max(0, Height(page)),
+                   TRUE);
+        LayOutPage(sheet);
+    }
+}
+
+// The strip and text box of a filled page, to the page's size.
+void TForm1::LayOutPage(HWND Sheet)
+{
+    const HWND strip = Sheet == TabSheet1 ? Panel1 : Panel2;
+    const HWND memo = Sheet == TabSheet1 ? Memo1 : Memo2;
+    if (!strip)
+        return;
+    RECT page;
+    GetClientRect(Sheet, &page);
+    MoveWindow(strip, 0, 0, page.right, kStripHeight, TRUE);
+    MoveWindow(memo, 0, kStripHeight, page.right, std::max(0L, page.bottom - kStripHeight), TRUE);
 }
 
 void TForm1::ButtonClick(HWND Sender)

@@ -48,6 +48,8 @@ public:
 private:
     void FormCreate();
     void CreateControls();
+    void FillPage(int Index);
+    void LayOutPage(HWND Sheet);
     void FormResize();
     void ButtonClick(HWND Sender);
     void ShowActivePage();
@@ -56,6 +58,7 @@ private:
     HWND ActivePage() const;
 
     UniqueFont m_font;
+    SIZE m_laidOut = {-1, -1};       // the client size the controls were last laid out for
     HWND m_focusedControl = nullptr; // given back the focus when the window is activated again
 };
 

@@ -1,7 +1,8 @@
 // Start-up time of window programs: from CreateProcess until the program's visible top-level
 // window answers a message (its message loop runs), then the time from WM_CLOSE to process end.
 //   StartupTimer <runs> <program.exe>...   (programs are looked up beside StartupTimer)
-// One unmeasured run of each program first warms the system's caches.
+// One unmeasured run of each program first warms the system's caches; then the programs take
+// turns, and the first is compared with each of the others.
 #include <windows.h>
 
 #include <algorithm>
@@ -100,28 +101,43 @@ int wmain(int Argc, wchar_t** Argv)
         return 2;
     }
     const int runs = std::max(1, _wtoi(Argv[1]));
-    int status = 0;
-    for (int program = 2; program < Argc; ++program) {
-        const std::wstring path = Beside(Argv[program]);
-        Timing timing{};
+    std::vector<std::wstring> paths;
+    for (int program = 2; program < Argc; ++program)
+        paths.push_back(Beside(Argv[program]));
+
+    Timing timing{};
+    for (const std::wstring& path : paths)
         RunOnce(path, timing); // warm-up
-        std::vector<double> starts, closes;
-        for (int run = 0; run < runs; ++run) {
-            if (!RunOnce(path, timing)) {
-                std::fwprintf(stderr, L"%ls: no window answered\n", Argv[program]);
-                status = 1;
-                break;
+    // The programs take turns, run by run, so that a drift in the machine's load falls on all.
+    std::vector<std::vector<double>> starts(paths.size()), closes(paths.size());
+    for (int run = 0; run < runs; ++run) {
+        for (size_t program = 0; program < paths.size(); ++program) {
+            if (!RunOnce(paths[program], timing)) {
+                std::fwprintf(stderr, L"%ls: no window answered\n", Argv[program + 2]);
+                return 1;
             }
-            starts.push_back(timing.StartMs);
-            closes.push_back(timing.CloseMs);
+            starts[program].push_back(timing.StartMs);
+            closes[program].push_back(timing.CloseMs);
         }
-        if (starts.empty())
-            continue;
+    }
+
+    for (size_t program = 0; program < paths.size(); ++program) {
+        const std::vector<double>& start = starts[program];
         std::wprintf(L"%-20ls start: median %6.1f ms, min %6.1f ms, max %6.1f ms;"
                      L" close: median %6.1f ms  (%d runs)\n",
-                     Argv[program], Median(starts), *std::min_element(starts.begin(), starts.end()),
-                     *std::max_element(starts.begin(), starts.end()), Median(closes),
-                     static_cast<int>(starts.size()));
+                     Argv[program + 2], Median(start),
+                     *std::min_element(start.begin(), start.end()),
+                     *std::max_element(start.begin(), start.end()), Median(closes[program]), runs);
     }
-    return status;
+    // The first program against each other one: the ratio of the medians, and the median of the
+    // ratios within each turn.
+    for (size_t program = 1; program < paths.size(); ++program) {
+        std::vector<double> ratios;
+        for (int run = 0; run < runs; ++run)
+            ratios.push_back(starts[0][run] / starts[program][run]);
+        std::wprintf(L"%ls / %ls: %.3f (medians), %.3f (median of %d pairs)\n", Argv[2],
+                     Argv[program + 2], Median(starts[0]) / Median(starts[program]), Median(ratios),
+                     runs);
+    }
+    return 0;
 }

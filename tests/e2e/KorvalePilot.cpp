@@ -18,8 +18,18 @@
 
 namespace {
 
+// Korvale's main window, once its program waits for input (it makes a hidden page's controls
+// just after the first paint).
+HWND ReadyForm()
+{
+    const HWND form = FindWindowW(L"TForm1", L"Form1");
+    if (form)
+        WaitForInputIdleOf(form, 10000);
+    return form;
+}
+
 struct Korvale {
-    HWND Form = FindWindowW(L"TForm1", L"Form1");
+    HWND Form = ReadyForm();
     HWND PageControl = FindChild(Form, WC_TABCONTROLW);
     HWND Version = FindChild(Form, L"Button", L"Version");
     HWND FirstPage = FindChild(PageControl, L"TTabSheet", L"Querying Devices");
