@@ -404,17 +404,18 @@ void TInfoForm::UpdateStatus()
 
 bool TInfoForm::WriteStatusLines(IStatusQueries& Queries)
 {
-    // A line replaces its label's text only when it differs: most refreshes change one or two of
-    // the nine lines, and each new text costs the label a repaint. A label whose new text needs
-    // another size is fitted to it at once.
+    // A line replaces its label's text only when it differs from the one the label was given
+    // last: most refreshes change one or two of the nine lines, and each new text costs the label
+    // a repaint. A label whose new text needs another size is fitted to it at once.
     bool resized = false;
     ComputeStatusLines(Queries, UserNumberSeparators(), [&](int Line, const std::string& Text) {
+        std::string& shown = m_statusLines[static_cast<size_t>(Line)];
+        if (Text == shown)
+            return;
         const HWND label = this->*kStatusLabels[Line];
-        const std::wstring text = Utf8ToWide(Text);
-        if (text != WindowTextOf(label)) {
-            SetWindowTextW(label, text.c_str());
-            resized |= FitLabel(label);
-        }
+        SetWindowTextW(label, Utf8ToWide(Text).c_str());
+        shown = Text;
+        resized |= FitLabel(label);
     });
     return resized;
 }

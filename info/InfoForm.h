@@ -5,7 +5,11 @@
 
 #include <windows.h>
 
+#include <array>
+#include <string>
+
 #include "info/InfoPlatform.h"
+#include "info/Status.h"
 #include "platform/BaseWindow.h"
 #include "platform/WinHandles.h"
 
@@ -86,8 +90,9 @@ private:
 
     HWND m_owner;
     TFonts m_fonts;
-    UniqueMemoryDC m_measuring; // where the labels' texts are measured
-    bool m_closed = false;      // the modal loop's end: a key or the close box
+    UniqueMemoryDC m_measuring;                              // where the labels' texts are measured
+    std::array<std::string, kStatusLineCount> m_statusLines; // as the labels show them (UTF-8)
+    bool m_closed = false; // the modal loop's end: a key or the close box
 };
 
 /// Shows a fresh information window, owned by Owner, modally and destroys it when it closes. While
