@@ -11,13 +11,21 @@ namespace {
 constexpr std::string_view kUnmappedManufacturer = "Unmapped Manufacturer";
 constexpr std::string_view kUnmappedProduct = "Unmapped Product";
 
-// Binary search by identifier; a lookup compares numbers only.
+// Binary search by identifier; a lookup compares numbers only. The identifiers are unique and
+// sorted, so Id can sit no further from either end than its distance from that end's identifier:
+// in the registry's nearly gapless tables that leaves a handful of entries to search.
 template <typename Entry>
 const Entry* FindById(const TTable<Entry>& Table, WORD Id)
 {
-    const Entry* found = std::lower_bound(
-        Table.begin(), Table.end(), Id, [](const Entry& Item, WORD Key) { return Item.Id < Key; });
-    return found != Table.end() && found->Id == Id ? found : nullptr;
+    if (Table.Count == 0 || Id < Table.begin()->Id || Id > (Table.end() - 1)->Id)
+        return nullptr;
+    const std::size_t last = Table.Count - 1;
+    const std::size_t fromLast = (Table.end() - 1)->Id - Id;
+    const Entry* first = Table.begin() + (fromLast < last ? last - fromLast : 0);
+    const Entry* end = Table.begin() + std::min<std::size_t>(last, Id - Table.begin()->Id) + 1;
+    const Entry* found =
+        std::lower_bound(first, end, Id, [](const Entry& Item, WORD Key) { return Item.Id < Key; });
+    return found != end && found->Id == Id ? found : nullptr;
 }
 
 const TManufacturerName* FindManufacturer(WORD Mid)
