@@ -2,7 +2,7 @@
 // appended to a visible box, and a 15-line report appended 1,000 times to a hidden one (the cost
 // of the first presses next to that of the last). Each in two ways: the lines one by one
 // (AppendLine, as the window once did) and the report in one step (AppendReport).
-//   MemoBenchmark        (run under Wine by tools/measure-memo.sh)
+//   MemoBenchmark        (run under Wine by tools/measure.sh memo)
 #include <windows.h>
 
 #include <cstdio>

@@ -1,7 +1,7 @@
 // CPU cost of one refresh of the information window's status lines, next to its floor: the
 // platform queries it cannot do without (memory, process memory, time zone, process times, local
 // time, the locale's separators), measured in the same run.
-//   StatusBenchmark [refreshes]     (run under Wine by tools/measure-status.sh)
+//   StatusBenchmark [refreshes]     (run under Wine by tools/measure.sh status)
 // The refresh is the timer's (RefreshStatus) against the real queries, but with their answers
 // changing as they do in real use, where a refresh comes every 500 ms: the process time in every
 // refresh, the memory now and then.

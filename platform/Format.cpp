@@ -14,9 +14,10 @@ int MeasuredLength(const char* Pattern, va_list Arguments)
     return _vscprintf(Pattern, Arguments);
 }
 
-void Print(char* Buffer, std::size_t Size, const char* Pattern, va_list Arguments)
+// The length written, or -1 when the text did not fit (or could not be formatted).
+int Print(char* Buffer, std::size_t Size, const char* Pattern, va_list Arguments)
 {
-    _vsnprintf(Buffer, Size, Pattern, Arguments);
+    return _vsnprintf(Buffer, Size, Pattern, Arguments);
 }
 #else
 int MeasuredLength(const char* Pattern, va_list Arguments)
@@ -24,14 +25,24 @@ int MeasuredLength(const char* Pattern, va_list Arguments)
     return std::vsnprintf(nullptr, 0, Pattern, Arguments);
 }
 
-void Print(char* Buffer, std::size_t Size, const char* Pattern, va_list Arguments)
+// The whole text's length, which is at least Size when it did not fit; or -1.
+int Print(char* Buffer, std::size_t Size, const char* Pattern, va_list Arguments)
 {
-    std::vsnprintf(Buffer, Size, Pattern, Arguments);
+    return std::vsnprintf(Buffer, Size, Pattern, Arguments);
 }
 #endif
 
 std::string FormatList(const char* Pattern, va_list Arguments)
 {
+    // A report line fits on the stack and is formatted once; a longer text is measured first.
+    char line[256];
+    va_list trying;
+    va_copy(trying, Arguments);
+    const int written = Print(line, sizeof line, Pattern, trying);
+    va_end(trying);
+    if (written >= 0 && static_cast<std::size_t>(written) < sizeof line)
+        return std::string(line, static_cast<std::size_t>(written));
+
     va_list measuring;
     va_copy(measuring, Arguments);
     const int length = MeasuredLength(Pattern, measuring);

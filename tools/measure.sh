@@ -1,0 +1,31 @@
+#!/bin/sh
+# Benchmarks of the 64-bit Windows programs under Wine. They print figures and assert nothing.
+#   tools/measure.sh startup [runs]       Korvale.exe's start-up, from process creation until its
+#                                         window is visible and answers a message, next to a floor
+#                                         program with the same ingredients (bench/FloorWindow.cpp)
+#                                         and a bare window, the three started in turn
+#   tools/measure.sh reports [runs]       the main window's two reports against the system's
+#                                         mixer, and the time they spend outside winmm's calls
+#   tools/measure.sh status [refreshes]   the CPU cost of one refresh of the information window's
+#                                         status lines next to that of its platform queries
+#   tools/measure.sh memo                 the text boxes: a 1,000-line report, and the first and
+#                                         last of 1,000 presses
+set -eu
+cd "$(dirname "$0")/.."
+count=${2:-}
+case $count in
+  *[!0-9]*) echo "tools/measure.sh: the count must be a number" >&2; exit 2 ;;
+esac
+case ${1:-} in
+  startup) target=StartupTimer; arguments="${count:-20} Korvale.exe FloorWindow.exe MinimalWindow.exe" ;;
+  reports) target=ReportBenchmark; arguments=${count:-2000} ;;
+  status) target=StatusBenchmark; arguments=${count:-2000} ;;
+  memo) target=MemoBenchmark; arguments= ;;
+  *) echo "usage: tools/measure.sh startup|reports|status|memo [count]" >&2; exit 2 ;;
+esac
+tools/install-deps.sh
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 --target "$target"
+# With ALSA's null device as the default, Wine's winmm shows two mixer devices.
+HOME=$PWD/build/win64/home/null-alsa tools/with-wine.sh \
+  sh -c "\"\$WINE\" build/win64/bin/$target.exe $arguments"
