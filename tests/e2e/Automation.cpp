@@ -92,9 +92,6 @@ RunningProgram::RunningProgram(const std::wstring& FileName, const wchar_t* Wind
         },
         30000);
     m_mainWindow = search.Found;
-    // A window may make some of its controls once it is shown: wait until it waits for input.
-    if (m_mainWindow)
-        WaitForInputIdle(m_process.hProcess, 30000);
     if (!m_mainWindow) {
         TerminateProcess(m_process.hProcess, 1);
         CloseHandle(m_process.hThread);
@@ -118,18 +115,6 @@ bool RunningProgram::WaitForExit(DWORD TimeoutMs, DWORD& ExitCode)
         return false;
     GetExitCodeProcess(m_process.hProcess, &ExitCode);
     return true;
-}
-
-bool WaitForInputIdleOf(HWND Window, DWORD TimeoutMs)
-{
-    DWORD processId = 0;
-    GetWindowThreadProcessId(Window, &processId);
-    const HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, processId);
-    if (!process)
-        return false;
-    const bool idle = WaitForInputIdle(process, TimeoutMs) == 0;
-    CloseHandle(process);
-    return idle;
 }
 
 bool WaitUntil(const std::function<bool()>& Condition, DWORD TimeoutMs)

@@ -11,8 +11,8 @@
 class RunningProgram {
 public:
     /// Starts FileName (beside this test program, or a full path) and waits (up to 30 s) for its
-    /// visible top-level window of class WindowClass, then until it waits for input; throws
-    /// std::runtime_error when the window does not come.
+    /// visible top-level window of class WindowClass; throws std::runtime_error when it does not
+    /// come.
     RunningProgram(const std::wstring& FileName, const wchar_t* WindowClass);
     ~RunningProgram();
     RunningProgram(const RunningProgram&) = delete;
@@ -29,9 +29,6 @@ private:
     PROCESS_INFORMATION m_process{};
     HWND m_mainWindow = nullptr;
 };
-
-/// Waits (up to TimeoutMs) until the program that owns Window waits for input; true when it did.
-bool WaitForInputIdleOf(HWND Window, DWORD TimeoutMs);
 
 /// Polls Condition every 10 ms until it holds or TimeoutMs has passed; returns its last value.
 bool WaitUntil(const std::function<bool()>& Condition, DWORD TimeoutMs = 5000);

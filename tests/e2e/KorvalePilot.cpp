@@ -18,18 +18,8 @@
 
 namespace {
 
-// Korvale's main window, once its program waits for input (it makes a hidden page's controls
-// just after the first paint).
-HWND ReadyForm()
-{
-    const HWND form = FindWindowW(L"TForm1", L"Form1");
-    if (form)
-        WaitForInputIdleOf(form, 10000);
-    return form;
-}
-
 struct Korvale {
-    HWND Form = ReadyForm();
+    HWND Form = FindWindowW(L"TForm1", L"Form1");
     HWND PageControl = FindChild(Form, WC_TABCONTROLW);
     HWND Version = FindChild(Form, L"Button", L"Version");
     HWND FirstPage = FindChild(PageControl, L"TTabSheet", L"Querying Devices");
@@ -38,7 +28,23 @@ struct Korvale {
     HWND Volume = FindChild(FindChild(SecondPage, L"TPanel"), L"Button", nullptr);
     HWND Memo1 = FindChild(FirstPage, L"Edit");
     HWND Memo2 = FindChild(SecondPage, L"Edit");
+
+    bool AllFound() const { return Form && Version && Caps && Volume && Memo1 && Memo2; }
 };
+
+// Korvale as it is once its window has every control: the page not shown at start gets its
+// controls just after the first paint.
+Korvale FoundKorvale()
+{
+    Korvale program;
+    WaitUntil(
+        [&] {
+            program = Korvale();
+            return program.AllFound();
+        },
+        10000);
+    return program;
+}
 
 HWND InfoWindow()
 {
@@ -75,9 +81,8 @@ bool CloseInfo()
 int main(int Argc, char** Argv)
 {
     const std::string command = Argc > 1 ? Argv[1] : "";
-    const Korvale program;
-    if (!program.Form || !program.Version || !program.Caps || !program.Volume || !program.Memo1 ||
-        !program.Memo2) {
+    const Korvale program = FoundKorvale();
+    if (!program.AllFound()) {
         std::fprintf(stderr, "KorvalePilot: Korvale's main window was not found\n");
         return 1;
     }

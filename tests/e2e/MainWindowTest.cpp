@@ -63,8 +63,12 @@ protected:
     void SetUp() override
     {
         m_program = std::make_unique<RunningProgram>(L"Korvale.exe", L"TForm1");
-        m_controls = std::make_unique<MainWindowControls>(m_program->MainWindow());
-        ASSERT_TRUE(m_controls->AllFound()) << "the window lacks one of its controls";
+        // The page not shown at start gets its controls just after the first paint.
+        const bool allFound = WaitUntil([&] {
+            m_controls = std::make_unique<MainWindowControls>(m_program->MainWindow());
+            return m_controls->AllFound();
+        });
+        ASSERT_TRUE(allFound) << "the window lacks one of its controls";
     }
 
     const MainWindowControls& Controls() const { return *m_controls; }
