@@ -65,9 +65,10 @@ TReportRequest ParseArguments(const std::vector<std::string>& Arguments)
     return request;
 }
 
-void Write(std::FILE* Stream, const std::string& Text)
+// True when the whole text was handed to the stream.
+bool Write(std::FILE* Stream, const std::string& Text)
 {
-    std::fwrite(Text.data(), 1, Text.size(), Stream);
+    return std::fwrite(Text.data(), 1, Text.size(), Stream) == Text.size();
 }
 
 // True when everything written so far reached its destination.
@@ -119,10 +120,7 @@ int RunTree(const TReportRequest& Request, const TReportToolSystem& System, std:
     else
         WriteTreeText(devices, System.Context,
                       [&text](const std::string& Line) { text += Line + "\n"; });
-    const bool written = System.WriteUtf8
-                             ? System.WriteUtf8(Out, text)
-                             : std::fwrite(text.data(), 1, text.size(), Out) == text.size();
-    if (!written) {
+    if (!(System.WriteUtf8 ? System.WriteUtf8(Out, text) : Write(Out, text))) {
         Write(Err, "KorvaleReport: the report could not be written\n");
         return rxFailed;
     }

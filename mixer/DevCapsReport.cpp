@@ -14,7 +14,7 @@ void RunDevCapsReport(IMixer& Mixer, const TLineSink& AppendLine)
         AppendLine(Format("----------   mixerGetDevCaps(%d)   ----------", Signed32(device)));
         MIXERCAPSA caps{};
         const std::string failure =
-            MixerDevCapsResultText(Mixer.GetDevCaps(device, &caps, sizeof caps), "mixerGetDevCaps");
+            MixerDevCapsResultText(Mixer.GetDevCaps(device, &caps, sizeof caps), kCapsCall);
         if (!failure.empty()) {
             AppendLine(failure);
             continue;

@@ -3,14 +3,14 @@
 namespace {
 
 // Built by concatenation: a name is data and never part of a format.
-std::string UnknownResultText(const std::string& Name)
+std::string UnknownResultText(std::string_view Name)
 {
-    return "Not " + Name + " Result";
+    return "Not " + std::string(Name) + " Result";
 }
 
 } // namespace
 
-std::string MixerDevCapsResultText(MMRESULT Code, const std::string& Name)
+std::string MixerDevCapsResultText(MMRESULT Code, std::string_view Name)
 {
     switch (Code) {
     case MMSYSERR_NOERROR:
@@ -26,7 +26,7 @@ std::string MixerDevCapsResultText(MMRESULT Code, const std::string& Name)
     }
 }
 
-std::string MixerOpenResultText(MMRESULT Code, const std::string& Name)
+std::string MixerOpenResultText(MMRESULT Code, std::string_view Name)
 {
     switch (Code) {
     case MMSYSERR_NOERROR:
@@ -54,7 +54,7 @@ std::string MixerOpenResultText(MMRESULT Code, const std::string& Name)
     }
 }
 
-std::string MixerLineInfoResultText(MMRESULT Code, const std::string& Name)
+std::string MixerLineInfoResultText(MMRESULT Code, std::string_view Name)
 {
     switch (Code) {
     case MMSYSERR_NOERROR:
@@ -77,14 +77,14 @@ std::string MixerLineInfoResultText(MMRESULT Code, const std::string& Name)
     }
 }
 
-std::string MixerLineControlsResultText(MMRESULT Code, const std::string& Name)
+std::string MixerLineControlsResultText(MMRESULT Code, std::string_view Name)
 {
     if (Code == MIXERR_INVALCONTROL)
         return "MIXERR_INVALCONTROL: The control reference is invalid.";
     return MixerLineInfoResultText(Code, Name);
 }
 
-std::string MixerControlDetailsResultText(MMRESULT Code, const std::string& Name)
+std::string MixerControlDetailsResultText(MMRESULT Code, std::string_view Name)
 {
     return MixerLineControlsResultText(Code, Name);
 }

@@ -7,16 +7,24 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "platform/WinCompat.h"
 
+// The checked calls' names, as the reports print them.
+inline constexpr char kCapsCall[] = "mixerGetDevCaps";
+inline constexpr char kOpenCall[] = "mixerOpen";
+inline constexpr char kLineInfoCall[] = "mixerGetLineInfo";
+inline constexpr char kLineControlsCall[] = "mixerGetLineControls";
+inline constexpr char kControlDetailsCall[] = "mixerGetControlDetails";
+
 /// Text for mixerGetDevCapsA; knows only 2, 5 and 11.
-std::string MixerDevCapsResultText(MMRESULT Code, const std::string& Name);
+std::string MixerDevCapsResultText(MMRESULT Code, std::string_view Name);
 /// Text for mixerOpen.
-std::string MixerOpenResultText(MMRESULT Code, const std::string& Name);
+std::string MixerOpenResultText(MMRESULT Code, std::string_view Name);
 /// Text for mixerGetLineInfoA.
-std::string MixerLineInfoResultText(MMRESULT Code, const std::string& Name);
+std::string MixerLineInfoResultText(MMRESULT Code, std::string_view Name);
 /// Text for mixerGetLineControlsA: MIXERR_INVALCONTROL, then the line-info texts.
-std::string MixerLineControlsResultText(MMRESULT Code, const std::string& Name);
+std::string MixerLineControlsResultText(MMRESULT Code, std::string_view Name);
 /// Text for mixerGetControlDetailsA: the line-controls texts.
-std::string MixerControlDetailsResultText(MMRESULT Code, const std::string& Name);
+std::string MixerControlDetailsResultText(MMRESULT Code, std::string_view Name);

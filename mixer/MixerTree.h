@@ -10,19 +10,15 @@
 #include <string>
 #include <vector>
 
+#include "mixer/MMUtils.h"
 #include "mixer/Mixer.h"
 
-// The calls a failure names; kMemoryFailure when memory could not be had for what a driver claimed.
-inline constexpr char kCapsCall[] = "mixerGetDevCaps";
-inline constexpr char kOpenCall[] = "mixerOpen";
-inline constexpr char kLineInfoCall[] = "mixerGetLineInfo";
-inline constexpr char kLineControlsCall[] = "mixerGetLineControls";
-inline constexpr char kControlDetailsCall[] = "mixerGetControlDetails";
+// What a failure names instead of a call when memory could not be had for what a driver claimed.
 inline constexpr char kMemoryFailure[] = "memory";
 
 /// A mixer call that failed, or memory that could not be had for what a driver claimed.
 struct TMixerFailure {
-    std::string Call; // one of the names above
+    std::string Call; // one of the call names of MMUtils.h, or kMemoryFailure
     MMRESULT Code = MMSYSERR_NOERROR;
 };
 

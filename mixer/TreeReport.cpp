@@ -22,14 +22,18 @@ std::string Tenths(std::int64_t Value)
     return sign + std::to_string(magnitude / 10) + "." + std::to_string(magnitude % 10);
 }
 
-// Value's place in the control's range, in tenths of a percent; nothing for an empty range or
-// for units that have none.
-std::optional<std::int64_t> PercentTenths(const TMixerControlNode& Control, std::int64_t Value)
+// Whether the control's values have a place in a range worth giving as a percentage: not for
+// switches, custom data or an empty range.
+bool HasPercent(const TMixerControlNode& Control)
 {
     const DWORD units = Units(Control);
-    if (units == MIXERCONTROL_CT_UNITS_BOOLEAN || units == MIXERCONTROL_CT_UNITS_CUSTOM ||
-        Control.Maximum <= Control.Minimum)
-        return std::nullopt;
+    return units != MIXERCONTROL_CT_UNITS_BOOLEAN && units != MIXERCONTROL_CT_UNITS_CUSTOM &&
+           Control.Maximum > Control.Minimum;
+}
+
+// Value's place in the control's range, in tenths of a percent; the control HasPercent.
+std::int64_t PercentTenths(const TMixerControlNode& Control, std::int64_t Value)
+{
     const double share = static_cast<double>(Value - Control.Minimum) /
                          static_cast<double>(Control.Maximum - Control.Minimum);
     return static_cast<std::int64_t>(std::llround(share * 1000.0));
@@ -49,6 +53,13 @@ std::string Counted(DWORD Count, const char* Noun)
 std::string Quoted(const std::string& Text)
 {
     return "\"" + Text + "\"";
+}
+
+// Whether the node's own record was read: its first failure, if any, is not of Call, the query
+// that reads it.
+bool WasRead(const std::vector<TMixerFailure>& Failures, const char* Call)
+{
+    return Failures.empty() || Failures.front().Call != Call;
 }
 
 std::string FailureText(const TMixerFailure& Failure)
@@ -90,7 +101,7 @@ public:
         else if (Device.NameCut)
             heading += " (cut at 31 characters; Windows keeps no full name)";
         Line(0, heading);
-        if (Device.Failures.empty() || Device.Failures.front().Call != kCapsCall) {
+        if (WasRead(Device.Failures, kCapsCall)) {
             Line(1, "wMid = " + std::to_string(Device.Mid) + " (" + Device.Manufacturer + ")");
             Line(1, "wPid = " + std::to_string(Device.Pid) + " (" + Device.Product + ")");
             Line(1, "vDriverVersion = " + std::to_string(Device.DriverVersion) + " (" +
@@ -107,8 +118,7 @@ public:
     {
         const std::string index = Node.IsSource ? "Source " + std::to_string(Node.Source)
                                                 : "Destination " + std::to_string(Node.Destination);
-        const bool read = Node.Failures.empty() || Node.Failures.front().Call != kLineInfoCall;
-        if (!read) {
+        if (!WasRead(Node.Failures, kLineInfoCall)) {
             Line(Depth, index + ":");
             Failures(Depth + 1, Node.Failures);
             return;
@@ -184,8 +194,8 @@ private:
         std::string text = std::to_string(Value);
         if (units == MIXERCONTROL_CT_UNITS_DECIBELS)
             text += " (" + Tenths(Value) + " dB)";
-        else if (const auto percent = PercentTenths(Control, Value))
-            text += " (" + Tenths(*percent) + "%)";
+        else if (HasPercent(Control))
+            text += " (" + Tenths(PercentTenths(Control, Value)) + "%)";
         return text;
     }
 
@@ -240,7 +250,12 @@ std::string JsonString(const std::string& Text)
 // A JSON document written as it is walked, indented two blanks a level.
 class TJsonWriter {
 public:
-    void Begin(const std::string& Key, char Bracket) { Open(Key, Bracket); }
+    void Begin(const std::string& Key, char Bracket)
+    {
+        Raw(Key, std::string(1, Bracket));
+        m_depth += 1;
+        m_first = true;
+    }
     void End(char Bracket)
     {
         m_depth -= 1;
@@ -268,13 +283,6 @@ private:
         m_json += std::string(2 * m_depth, ' ');
         m_first = false;
     }
-    void Open(const std::string& Key, char Bracket)
-    {
-        Raw(Key, std::string(1, Bracket));
-        m_depth += 1;
-        m_first = true;
-    }
-
     std::string m_json;
     int m_depth = 0;
     bool m_first = true;
@@ -346,9 +354,9 @@ void ControlJson(TJsonWriter& Json, const TMixerControlNode& Control)
                   : "null");
     if (read && Units(Control) == MIXERCONTROL_CT_UNITS_DECIBELS)
         Json.Raw("decibels", ValuesJson(Control, Tenths));
-    if (read && PercentTenths(Control, Control.Minimum))
+    if (read && HasPercent(Control))
         Json.Raw("percent", ValuesJson(Control, [&Control](std::int64_t Value) {
-                     return Tenths(*PercentTenths(Control, Value));
+                     return Tenths(PercentTenths(Control, Value));
                  }));
     FailuresJson(Json, Control.Failures);
     Json.End('}');

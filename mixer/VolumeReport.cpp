@@ -14,11 +14,8 @@
 
 namespace {
 
-// The call names the result texts print, made once rather than for every call.
-const std::string kOpenName = "mixerOpenError";
-const std::string kLineInfoName = "mixerGetLineInfo";
-const std::string kLineControlsName = "mixerGetLineControls";
-const std::string kControlDetailsName = "mixerGetControlDetails";
+// The name this report has always printed for a failed mixerOpen.
+constexpr char kOpenErrorName[] = "mixerOpenError";
 
 // Count zero-filled records in Records, whose memory serves one line after another; when the
 // memory cannot be had, the error says so in words.
@@ -56,7 +53,7 @@ public:
 
         HMIXER handle = nullptr;
         const std::string failure =
-            MixerOpenResultText(m_mixer.Open(&handle, Device, 0, 0, CALLBACK_NULL), kOpenName);
+            MixerOpenResultText(m_mixer.Open(&handle, Device, 0, 0, CALLBACK_NULL), kOpenErrorName);
         if (!failure.empty()) {
             m_appendLine(failure);
             return;
@@ -82,7 +79,7 @@ private:
     bool QueryLine(const TOpenMixer& Open, MIXERLINEA& Line, DWORD Flags)
     {
         const std::string failure = MixerLineInfoResultText(
-            m_mixer.GetLineInfo(Open.Object(), &Line, Flags), kLineInfoName);
+            m_mixer.GetLineInfo(Open.Object(), &Line, Flags), kLineInfoCall);
         if (failure.empty())
             return true;
         m_appendLine(failure);
@@ -131,7 +128,7 @@ private:
         request.pamxctrl = m_controls.data();
         const std::string failure = MixerLineControlsResultText(
             m_mixer.GetLineControls(Open.Object(), &request, MIXER_GETLINECONTROLSF_ALL),
-            kLineControlsName);
+            kLineControlsCall);
         if (!failure.empty()) {
             m_appendLine(failure);
             return;
@@ -163,7 +160,7 @@ private:
         details.paDetails = m_values.data();
         const std::string failure = MixerControlDetailsResultText(
             m_mixer.GetControlDetails(Open.Object(), &details, MIXER_GETCONTROLDETAILSF_VALUE),
-            kControlDetailsName);
+            kControlDetailsCall);
         if (!failure.empty()) {
             m_appendLine(failure);
             return;

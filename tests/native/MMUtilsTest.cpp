@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "mixer/MMUtils.h"
@@ -49,7 +50,7 @@ TextTable LineControlsTexts()
 
 struct ResultTextCase {
     const char* Function;
-    std::string (*Text)(MMRESULT, const std::string&);
+    std::string (*Text)(MMRESULT, std::string_view);
     TextTable Known;
 };
 
