@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "Version.h"
 #include "app/ReportTool.h"
+#include "mixer/MediaNames.h"
 #include "mixer/WinmmMixer.h"
 #include "platform/WinText.h"
 
@@ -55,7 +57,8 @@ int main(int Argc, char** Argv)
     TReportToolSystem system;
     system.OpenMixer = [] { return std::make_unique<WinmmMixer>(); };
     system.MediaNames = &names;
-    system.Context.ProgramVersion = KORVALE_VERSION;
+    system.Context.ProgramName = "KorvaleReport";
+    system.Context.ProgramVersion = KORVALE_FILEVERSION_TEXT;
     ReadWindowsVersion(system.Context);
     system.WriteUtf8 = WriteUtf8;
     return RunReportTool(arguments, system, stdout, stderr);

@@ -40,6 +40,10 @@ public:
     {
         return Timed([&] { return m_system.GetDevCaps(Id, Caps, Size); });
     }
+    MMRESULT GetDevCaps(UINT_PTR Id, MIXERCAPS2W* Caps, UINT Size) override
+    {
+        return Timed([&] { return m_system.GetDevCaps(Id, Caps, Size); });
+    }
     MMRESULT Open(HMIXER* Mixer, UINT Id, DWORD_PTR Callback, DWORD_PTR Instance,
                   DWORD Flags) override
     {
@@ -49,7 +53,15 @@ public:
     {
         return Timed([&] { return m_system.GetLineInfo(Mixer, Line, Flags); });
     }
+    MMRESULT GetLineInfo(HMIXEROBJ Mixer, MIXERLINEW* Line, DWORD Flags) override
+    {
+        return Timed([&] { return m_system.GetLineInfo(Mixer, Line, Flags); });
+    }
     MMRESULT GetLineControls(HMIXEROBJ Mixer, MIXERLINECONTROLSA* Controls, DWORD Flags) override
+    {
+        return Timed([&] { return m_system.GetLineControls(Mixer, Controls, Flags); });
+    }
+    MMRESULT GetLineControls(HMIXEROBJ Mixer, MIXERLINECONTROLSW* Controls, DWORD Flags) override
     {
         return Timed([&] { return m_system.GetLineControls(Mixer, Controls, Flags); });
     }
@@ -60,22 +72,6 @@ public:
     MMRESULT Close(HMIXER Mixer) override
     {
         return Timed([&] { return m_system.Close(Mixer); });
-    }
-    MMRESULT GetDevCapsW(UINT_PTR Id, MIXERCAPS2W* Caps, UINT Size) override
-    {
-        return Timed([&] { return m_system.GetDevCapsW(Id, Caps, Size); });
-    }
-    MMRESULT GetLineInfoW(HMIXEROBJ Mixer, MIXERLINEW* Line, DWORD Flags) override
-    {
-        return Timed([&] { return m_system.GetLineInfoW(Mixer, Line, Flags); });
-    }
-    MMRESULT GetLineControlsW(HMIXEROBJ Mixer, MIXERLINECONTROLSW* Controls, DWORD Flags) override
-    {
-        return Timed([&] { return m_system.GetLineControlsW(Mixer, Controls, Flags); });
-    }
-    MMRESULT GetControlDetailsW(HMIXEROBJ Mixer, MIXERCONTROLDETAILS* Details, DWORD Flags) override
-    {
-        return Timed([&] { return m_system.GetControlDetailsW(Mixer, Details, Flags); });
     }
 
 private:

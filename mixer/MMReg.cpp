@@ -8,9 +8,6 @@
 
 namespace {
 
-constexpr std::string_view kUnmappedManufacturer = "Unmapped Manufacturer";
-constexpr std::string_view kUnmappedProduct = "Unmapped Product";
-
 // Binary search by identifier; a lookup compares numbers only. The identifiers are unique and
 // sorted, so Id can sit no further from either end than its distance from that end's identifier:
 // in the registry's nearly gapless tables that leaves a handful of entries to search.
@@ -67,6 +64,13 @@ void SetVersionText(MMVERSION Version, std::string& Text)
 }
 
 } // namespace
+
+std::string DriverVersionText(MMVERSION Version)
+{
+    std::string text;
+    SetVersionText(Version, text);
+    return text;
+}
 
 void GetMixerCapsDetail(const MIXERCAPSA& Caps, TMixerCapsDetail& Detail)
 {

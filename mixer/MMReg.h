@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "platform/WinCompat.h"
 
@@ -21,6 +22,13 @@ struct TMixerCapsDetail {
 /// Fills Detail from Caps, looking the identifiers up in the built-in registry. Never fails:
 /// identifiers it does not know get the fall-back names.
 void GetMixerCapsDetail(const MIXERCAPSA& Caps, TMixerCapsDetail& Detail);
+
+/// The names given to identifiers the registry does not list.
+inline constexpr std::string_view kUnmappedManufacturer = "Unmapped Manufacturer";
+inline constexpr std::string_view kUnmappedProduct = "Unmapped Product";
+
+/// "Ver.<high 16 bits>.<low 16 bits>"
+std::string DriverVersionText(MMVERSION Version);
 
 /// The manufacturer's name for Mid, or null when the registry does not list it.
 const char* FindManufacturerName(WORD Mid);

@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 
 #include "mixer/MMReg.h"
-#include "mixer/MixerRecords.h"
+#include "mixer/MixerQueries.h"
 #include "mixer/OpenMixer.h"
 #include "platform/RecordText.h"
 
@@ -19,14 +20,15 @@ bool Succeeded(MMRESULT Code, const char* Call, std::vector<TMixerFailure>& Fail
     return false;
 }
 
-// Count zero-filled records; when the memory cannot be had, the node says so and is not read.
-template <typename Record>
-bool Allocate(std::vector<Record>& Records, std::size_t Count, std::vector<TMixerFailure>& Failures)
+// Keeps a query's failure at its node, the memory the driver's count asked for included; true
+// when the query succeeded.
+bool Succeeded(const TQueryResult& Result, const char* Call, std::vector<TMixerFailure>& Failures)
 {
-    if (TryZeroFill(Records, Count))
-        return true;
-    Failures.push_back({kMemoryFailure, MMSYSERR_NOMEM});
-    return false;
+    if (!Result) {
+        Failures.push_back({kMemoryFailure, MMSYSERR_NOMEM});
+        return false;
+    }
+    return Succeeded(*Result, Call, Failures);
 }
 
 bool IsZero(const GUID& Guid)
@@ -42,7 +44,7 @@ TMixerDeviceNode ReadDevice(IMixer& Mixer, IMediaNames& Names, UINT Index)
     TMixerDeviceNode device;
     device.Index = Index;
     MIXERCAPS2W caps{};
-    if (!Succeeded(Mixer.GetDevCapsW(Index, &caps, sizeof caps), kCapsCall, device.Failures))
+    if (!Succeeded(Mixer.GetDevCaps(Index, &caps, sizeof caps), kCapsCall, device.Failures))
         return device;
     device.Mid = caps.wMid;
     device.Pid = caps.wPid;
@@ -57,15 +59,11 @@ TMixerDeviceNode ReadDevice(IMixer& Mixer, IMediaNames& Names, UINT Index)
     if (device.NameCut && !IsZero(caps.NameGuid))
         device.FullName = Names.NameOf(caps.NameGuid);
 
-    MIXERCAPSA identifiers{};
-    identifiers.wMid = caps.wMid;
-    identifiers.wPid = caps.wPid;
-    identifiers.vDriverVersion = caps.vDriverVersion;
-    TMixerCapsDetail detail;
-    GetMixerCapsDetail(identifiers, detail);
-    device.Manufacturer = detail.Manufacturer;
-    device.Product = detail.Product;
-    device.DriverVersionText = detail.DriverVersion;
+    const char* manufacturer = FindManufacturerName(caps.wMid);
+    const char* product = FindProductName(caps.wMid, caps.wPid);
+    device.Manufacturer = manufacturer ? manufacturer : kUnmappedManufacturer;
+    device.Product = product ? product : kUnmappedProduct;
+    device.DriverVersionText = DriverVersionText(caps.vDriverVersion);
     return device;
 }
 
@@ -109,30 +107,13 @@ TMixerControlNode ControlNode(const MIXERCONTROLW& Control)
     return node;
 }
 
-// The details request for a control: one record per channel, or per channel and item.
-MIXERCONTROLDETAILS DetailsRequest(const TMixerControlNode& Control, DWORD RecordSize,
-                                   void* Records)
-{
-    MIXERCONTROLDETAILS details{};
-    details.cbStruct = sizeof details;
-    details.dwControlID = Control.Id;
-    details.cChannels = Control.Channels;
-    details.cMultipleItems = Control.Flags & MIXERCONTROL_CONTROLF_MULTIPLE ? Control.Items() : 0;
-    details.cbDetails = RecordSize;
-    details.paDetails = Records;
-    return details;
-}
-
 // The item texts of a multiple-item control (those of the first channel: one per item).
 void ReadItemTexts(IMixer& Mixer, const TOpenMixer& Open, TMixerControlNode& Control)
 {
     std::vector<MIXERCONTROLDETAILS_LISTTEXTW> texts;
-    if (!Allocate(texts, std::size_t{Control.Channels} * Control.Items(), Control.Failures))
-        return;
-    MIXERCONTROLDETAILS details = DetailsRequest(Control, sizeof texts[0], texts.data());
-    if (!Succeeded(
-            Mixer.GetControlDetailsW(Open.Object(), &details, MIXER_GETCONTROLDETAILSF_LISTTEXT),
-            kControlDetailsCall, Control.Failures))
+    if (!Succeeded(QueryControlDetails(Mixer, Open.Object(), Control.Id, Control.Channels,
+                                       Control.Items(), MIXER_GETCONTROLDETAILSF_LISTTEXT, texts),
+                   kControlDetailsCall, Control.Failures))
         return;
     for (DWORD item = 0; item < Control.Items(); ++item)
         Control.ItemTexts.push_back(FixedTextUtf8(texts[item].szName));
@@ -142,16 +123,14 @@ void ReadItemTexts(IMixer& Mixer, const TOpenMixer& Open, TMixerControlNode& Con
 // number: BOOLEAN and SIGNED (and decibels, in tenths) signed, UNSIGNED (and percent) not.
 void ReadValues(IMixer& Mixer, const TOpenMixer& Open, TMixerControlNode& Control)
 {
-    const DWORD units = Control.Type & MIXERCONTROL_CT_UNITS_MASK;
+    const DWORD units = Control.Units();
     if (units == MIXERCONTROL_CT_UNITS_CUSTOM)
         return; // its data has a layout only its driver knows
     std::vector<DWORD> records;
-    if (!Allocate(records, std::size_t{Control.Channels} * Control.Items(), Control.Failures))
-        return;
-    MIXERCONTROLDETAILS details = DetailsRequest(Control, sizeof(DWORD), records.data());
-    if (!Succeeded(
-            Mixer.GetControlDetailsW(Open.Object(), &details, MIXER_GETCONTROLDETAILSF_VALUE),
-            kControlDetailsCall, Control.Failures))
+    const DWORD items = Control.Flags & MIXERCONTROL_CONTROLF_MULTIPLE ? Control.Items() : 0;
+    if (!Succeeded(QueryControlDetails(Mixer, Open.Object(), Control.Id, Control.Channels, items,
+                                       MIXER_GETCONTROLDETAILSF_VALUE, records),
+                   kControlDetailsCall, Control.Failures))
         return;
     const bool isUnsigned =
         units == MIXERCONTROL_CT_UNITS_UNSIGNED || units == MIXERCONTROL_CT_UNITS_PERCENT;
@@ -162,25 +141,13 @@ void ReadValues(IMixer& Mixer, const TOpenMixer& Open, TMixerControlNode& Contro
 
 void ReadControls(IMixer& Mixer, const TOpenMixer& Open, TMixerLineNode& Line)
 {
-    // The platform refuses a query for no controls.
-    if (Line.ControlCount == 0)
-        return;
     std::vector<MIXERCONTROLW> controls;
-    if (!Allocate(controls, Line.ControlCount, Line.Failures))
+    if (!Succeeded(
+            QueryLineControls(Mixer, Open.Object(), Line.LineId, Line.ControlCount, controls),
+            kLineControlsCall, Line.Failures))
         return;
-    MIXERLINECONTROLSW request{};
-    request.cbStruct = sizeof request;
-    request.dwLineID = Line.LineId;
-    request.cControls = Line.ControlCount;
-    request.cbmxctrl = sizeof(MIXERCONTROLW);
-    request.pamxctrl = controls.data();
-    if (!Succeeded(Mixer.GetLineControlsW(Open.Object(), &request, MIXER_GETLINECONTROLSF_ALL),
-                   kLineControlsCall, Line.Failures))
-        return;
-    // A driver may report more controls than the array it was given holds.
-    const std::size_t filled = std::min<std::size_t>(request.cControls, controls.size());
-    for (std::size_t index = 0; index < filled; ++index) {
-        TMixerControlNode control = ControlNode(controls[index]);
+    for (const MIXERCONTROLW& record : controls) {
+        TMixerControlNode control = ControlNode(record);
         // One value for a uniform control; one per channel otherwise, and room for one where a
         // line reports no channels.
         control.Channels =
@@ -199,12 +166,11 @@ TMixerLineNode ReadLine(IMixer& Mixer, const TOpenMixer& Open, DWORD Destination
     node.IsSource = Source.has_value();
     node.Destination = Destination;
     node.Source = Source.value_or(0);
-    MIXERLINEW line{};
-    line.cbStruct = sizeof line;
+    MIXERLINEW line = LineRequest<MIXERLINEW>();
     line.dwDestination = Destination;
     line.dwSource = node.Source;
     const DWORD flags = Source ? MIXER_GETLINEINFOF_SOURCE : MIXER_GETLINEINFOF_DESTINATION;
-    if (!Succeeded(Mixer.GetLineInfoW(Open.Object(), &line, flags), kLineInfoCall, node.Failures))
+    if (!Succeeded(Mixer.GetLineInfo(Open.Object(), &line, flags), kLineInfoCall, node.Failures))
         return node;
     ReadLineFields(line, node);
     ReadControls(Mixer, Open, node);
@@ -234,13 +200,17 @@ std::string Lowered(std::string Text)
 
 } // namespace
 
-IMediaNames& NoMediaNames()
+bool TMixerControlNode::HasPercent() const
 {
-    struct TNoNames final : IMediaNames {
-        std::optional<std::string> NameOf(const GUID&) override { return std::nullopt; }
-    };
-    static TNoNames none;
-    return none;
+    return Units() != MIXERCONTROL_CT_UNITS_BOOLEAN && Units() != MIXERCONTROL_CT_UNITS_CUSTOM &&
+           Maximum > Minimum;
+}
+
+std::int64_t TMixerControlNode::PercentTenths(std::int64_t Value) const
+{
+    const double share =
+        static_cast<double>(Value - Minimum) / static_cast<double>(Maximum - Minimum);
+    return static_cast<std::int64_t>(std::llround(share * 1000.0));
 }
 
 std::vector<TMixerDeviceNode> ReadMixerDevices(IMixer& Mixer, IMediaNames& Names)

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "mixer/MMUtils.h"
+#include "mixer/MediaNames.h"
 #include "mixer/Mixer.h"
 
 // What a failure names instead of a call when memory could not be had for what a driver claimed.
@@ -40,6 +41,12 @@ struct TMixerControlNode {
     DWORD Items() const { return Flags & MIXERCONTROL_CONTROLF_MULTIPLE ? MultipleItems : 1; }
     /// The value of Item on Channel.
     std::int64_t Value(DWORD Channel, DWORD Item) const { return Values[Channel * Items() + Item]; }
+    DWORD Units() const { return Type & MIXERCONTROL_CT_UNITS_MASK; }
+    /// Whether a value has a place in the range worth giving as a percentage: not for switches,
+    /// custom data or an empty range.
+    bool HasPercent() const;
+    /// Value's place in the range, in tenths of a percent; for a control that HasPercent.
+    std::int64_t PercentTenths(std::int64_t Value) const;
 };
 
 struct TMixerLineNode {
@@ -78,18 +85,6 @@ struct TMixerDeviceNode {
     std::vector<TMixerFailure> Failures;                  // capabilities, then opening
     std::vector<TMixerLineNode> DestinationLines;
 };
-
-/// Where Windows keeps the full names of devices: the name GUID of the extended capabilities,
-/// looked up under the registry's media categories.
-class IMediaNames {
-public:
-    virtual ~IMediaNames() = default;
-    /// The name registered for Guid; nothing when there is none.
-    virtual std::optional<std::string> NameOf(const GUID& Guid) = 0;
-};
-
-/// Names for none: where the registry is not to be asked.
-IMediaNames& NoMediaNames();
 
 /// Every device's capabilities, without opening any: what --device chooses from.
 std::vector<TMixerDeviceNode> ReadMixerDevices(IMixer& Mixer, IMediaNames& Names);

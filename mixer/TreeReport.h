@@ -1,5 +1,6 @@
-// The mixer tree (MixerTree) as the console tool writes it: indented text for people, or one JSON
-// document for scripts. Both carry the same nodes, values and failures.
+// The mixer tree (MixerTree) as the console tool writes it: indented text for people
+// (TreeText.cpp), or one JSON document for scripts (TreeJson.cpp). Both carry the same nodes,
+// values and failures.
 #pragma once
 
 #include <string>
@@ -8,8 +9,9 @@
 #include "mixer/MixerTree.h"
 #include "mixer/Reports.h"
 
-/// Where the tree was read: the program's version and the running Windows.
+/// Where the tree was read: the program that read it and the running Windows.
 struct TTreeContext {
+    std::string ProgramName;
     std::string ProgramVersion;
     DWORD WindowsMajor = 0;
     DWORD WindowsMinor = 0;
@@ -21,7 +23,10 @@ constexpr int kTreeJsonSchema = 1;
 
 /// True on Windows Vista (6.0) and later, where the legacy mixer's volume and mute controls
 /// belong to the calling program's own audio session, not to the system's master volume.
-bool MixerIsSessionScoped(const TTreeContext& Context);
+inline bool MixerIsSessionScoped(const TTreeContext& Context)
+{
+    return Context.WindowsMajor >= 6;
+}
 
 /// The tree as indented text lines (UTF-8), through AppendLine.
 void WriteTreeText(const std::vector<TMixerDeviceNode>& Devices, const TTreeContext& Context,

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "mixer/MMUtils.h"
-#include "mixer/MixerRecords.h"
+#include "mixer/MixerQueries.h"
 #include "mixer/OpenMixer.h"
 #include "mixer/Reports.h"
 #include "platform/Error.h"
@@ -17,13 +17,10 @@ namespace {
 // The name this report has always printed for a failed mixerOpen.
 constexpr char kOpenErrorName[] = "mixerOpenError";
 
-// Count zero-filled records in Records, whose memory serves one line after another; when the
-// memory cannot be had, the error says so in words.
-template <typename Record>
-void FillRecords(std::vector<Record>& Records, DWORD Count, const char* What)
+// The memory for what a driver claims could not be had: the error says so in words.
+[[noreturn]] void ThrowOutOfMemory(std::size_t Count, const char* What)
 {
-    if (!TryZeroFill(Records, Count))
-        throw TError(Format("Out of memory for %u %s.", static_cast<unsigned>(Count), What));
+    throw TError(Format("Out of memory for %u %s.", static_cast<unsigned>(Count), What));
 }
 
 void AppendDecimal(std::string& Text, int Value)
@@ -88,8 +85,7 @@ private:
 
     void ReportDestination(const TOpenMixer& Open, DWORD Destination)
     {
-        MIXERLINEA line{};
-        line.cbStruct = sizeof line;
+        MIXERLINEA line = LineRequest<MIXERLINEA>();
         line.dwDestination = Destination;
         if (!QueryLine(Open, line, MIXER_GETLINEINFOF_DESTINATION))
             return;
@@ -97,8 +93,7 @@ private:
             return;
 
         const DWORD lineId = line.dwLineID;
-        line = MIXERLINEA{};
-        line.cbStruct = sizeof line;
+        line = LineRequest<MIXERLINEA>();
         line.dwLineID = lineId;
         if (!QueryLine(Open, line, MIXER_GETLINEINFOF_LINEID))
             return;
@@ -115,29 +110,18 @@ private:
     // The controls of one speaker line: every volume control's short name and value.
     void ReportVolumeControls(const TOpenMixer& Open, const MIXERLINEA& Line)
     {
-        // The platform refuses a query for no controls; such a line has no volume to show.
-        if (Line.cControls == 0)
-            return;
-        FillRecords(m_controls, Line.cControls, "mixer controls");
-        MIXERLINECONTROLSA request{};
-        request.cbStruct = sizeof request;
-        request.dwLineID = Line.dwLineID;
-        request.dwControlID = 0;
-        request.cControls = Line.cControls;
-        request.cbmxctrl = sizeof(MIXERCONTROLA);
-        request.pamxctrl = m_controls.data();
-        const std::string failure = MixerLineControlsResultText(
-            m_mixer.GetLineControls(Open.Object(), &request, MIXER_GETLINECONTROLSF_ALL),
-            kLineControlsCall);
+        const TQueryResult result =
+            QueryLineControls(m_mixer, Open.Object(), Line.dwLineID, Line.cControls, m_controls);
+        if (!result)
+            ThrowOutOfMemory(Line.cControls, "mixer controls");
+        const std::string failure = MixerLineControlsResultText(*result, kLineControlsCall);
         if (!failure.empty()) {
             m_appendLine(failure);
             return;
         }
-        // A driver may report more controls than the array it was given holds.
-        const size_t filled = std::min<size_t>(request.cControls, m_controls.size());
-        for (size_t index = 0; index < filled; ++index) {
-            if (m_controls[index].dwControlType == MIXERCONTROL_CONTROLTYPE_VOLUME)
-                ReportVolume(Open, Line, m_controls[index]);
+        for (const MIXERCONTROLA& control : m_controls) {
+            if (control.dwControlType == MIXERCONTROL_CONTROLTYPE_VOLUME)
+                ReportVolume(Open, Line, control);
         }
     }
 
@@ -149,18 +133,14 @@ private:
                       std::find(Control.szShortName, std::end(Control.szShortName), '\0'));
         m_appendLine(m_line);
 
-        // One value per channel, and room for one even where a line reports no channels.
-        FillRecords(m_values, std::max<DWORD>(Line.cChannels, 1), "channel values");
-        MIXERCONTROLDETAILS details{};
-        details.cbStruct = sizeof details;
-        details.dwControlID = Control.dwControlID;
-        details.cChannels = Line.cChannels;
-        details.cMultipleItems = 0;
-        details.cbDetails = sizeof(MIXERCONTROLDETAILS_UNSIGNED);
-        details.paDetails = m_values.data();
-        const std::string failure = MixerControlDetailsResultText(
-            m_mixer.GetControlDetails(Open.Object(), &details, MIXER_GETCONTROLDETAILSF_VALUE),
-            kControlDetailsCall);
+        // The line's channel count, as the query has always asked (room for one value where a
+        // line reports none).
+        const TQueryResult result =
+            QueryControlDetails(m_mixer, Open.Object(), Control.dwControlID, Line.cChannels, 0,
+                                MIXER_GETCONTROLDETAILSF_VALUE, m_values);
+        if (!result)
+            ThrowOutOfMemory(DetailsRecordCount(Line.cChannels, 0), "channel values");
+        const std::string failure = MixerControlDetailsResultText(*result, kControlDetailsCall);
         if (!failure.empty()) {
             m_appendLine(failure);
             return;

@@ -5,7 +5,6 @@
 #pragma once
 
 #include "mixer/Mixer.h"
-#include "mixer/MixerTree.h"
 #include "platform/WinHandles.h"
 
 class WinmmMixer final : public IMixer {
@@ -13,40 +12,54 @@ public:
     /// Binds the calls; throws TError when winmm or one of them is missing.
     WinmmMixer();
 
-    UINT GetNumDevs() override;
-    MMRESULT GetDevCaps(UINT_PTR DeviceId, MIXERCAPSA* Caps, UINT CapsSize) override;
+    UINT GetNumDevs() override { return m_getNumDevs(); }
+    MMRESULT GetDevCaps(UINT_PTR DeviceId, MIXERCAPSA* Caps, UINT CapsSize) override
+    {
+        return m_getDevCapsA(DeviceId, Caps, CapsSize);
+    }
+    MMRESULT GetDevCaps(UINT_PTR DeviceId, MIXERCAPS2W* Caps, UINT CapsSize) override
+    {
+        return m_getDevCapsW(DeviceId, reinterpret_cast<MIXERCAPSW*>(Caps), CapsSize);
+    }
     MMRESULT Open(HMIXER* Mixer, UINT DeviceId, DWORD_PTR Callback, DWORD_PTR Instance,
-                  DWORD Flags) override;
-    MMRESULT GetLineInfo(HMIXEROBJ Mixer, MIXERLINEA* Line, DWORD Flags) override;
-    MMRESULT GetLineControls(HMIXEROBJ Mixer, MIXERLINECONTROLSA* Controls, DWORD Flags) override;
-    MMRESULT GetControlDetails(HMIXEROBJ Mixer, MIXERCONTROLDETAILS* Details, DWORD Flags) override;
-    MMRESULT Close(HMIXER Mixer) override;
-    MMRESULT GetDevCapsW(UINT_PTR DeviceId, MIXERCAPS2W* Caps, UINT CapsSize) override;
-    MMRESULT GetLineInfoW(HMIXEROBJ Mixer, MIXERLINEW* Line, DWORD Flags) override;
-    MMRESULT GetLineControlsW(HMIXEROBJ Mixer, MIXERLINECONTROLSW* Controls, DWORD Flags) override;
-    MMRESULT GetControlDetailsW(HMIXEROBJ Mixer, MIXERCONTROLDETAILS* Details,
-                                DWORD Flags) override;
+                  DWORD Flags) override
+    {
+        return m_open(Mixer, DeviceId, Callback, Instance, Flags);
+    }
+    MMRESULT GetLineInfo(HMIXEROBJ Mixer, MIXERLINEA* Line, DWORD Flags) override
+    {
+        return m_getLineInfoA(Mixer, Line, Flags);
+    }
+    MMRESULT GetLineInfo(HMIXEROBJ Mixer, MIXERLINEW* Line, DWORD Flags) override
+    {
+        return m_getLineInfoW(Mixer, Line, Flags);
+    }
+    MMRESULT GetLineControls(HMIXEROBJ Mixer, MIXERLINECONTROLSA* Controls, DWORD Flags) override
+    {
+        return m_getLineControlsA(Mixer, Controls, Flags);
+    }
+    MMRESULT GetLineControls(HMIXEROBJ Mixer, MIXERLINECONTROLSW* Controls, DWORD Flags) override
+    {
+        return m_getLineControlsW(Mixer, Controls, Flags);
+    }
+    MMRESULT GetControlDetails(HMIXEROBJ Mixer, MIXERCONTROLDETAILS* Details, DWORD Flags) override
+    {
+        return m_getControlDetailsW(Mixer, Details, Flags);
+    }
+    MMRESULT Close(HMIXER Mixer) override { return m_close(Mixer); }
 
 private:
     UniqueModule m_winmm;
     decltype(&mixerGetNumDevs) m_getNumDevs;
-    decltype(&mixerGetDevCapsA) m_getDevCaps;
-    decltype(&mixerOpen) m_open;
-    decltype(&mixerGetLineInfoA) m_getLineInfo;
-    decltype(&mixerGetLineControlsA) m_getLineControls;
-    decltype(&mixerGetControlDetailsA) m_getControlDetails;
-    decltype(&mixerClose) m_close;
+    decltype(&mixerGetDevCapsA) m_getDevCapsA;
     decltype(&mixerGetDevCapsW) m_getDevCapsW;
+    decltype(&mixerOpen) m_open;
+    decltype(&mixerGetLineInfoA) m_getLineInfoA;
     decltype(&mixerGetLineInfoW) m_getLineInfoW;
+    decltype(&mixerGetLineControlsA) m_getLineControlsA;
     decltype(&mixerGetLineControlsW) m_getLineControlsW;
     decltype(&mixerGetControlDetailsW) m_getControlDetailsW;
-};
-
-/// Full device names as Windows keeps them: the Name value of the GUID's key under
-/// HKEY_LOCAL_MACHINE\SYSTEM\CurrentControlSet\Control\MediaCategories.
-class RegistryMediaNames final : public IMediaNames {
-public:
-    std::optional<std::string> NameOf(const GUID& Guid) override;
+    decltype(&mixerClose) m_close;
 };
 
 /// The system's mixer for the program's reports: bound on first use, kept for the whole run.

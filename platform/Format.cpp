@@ -70,3 +70,11 @@ std::string Format(const char* Pattern, ...)
         throw;
     }
 }
+
+std::string TenthsText(std::int64_t Tenths)
+{
+    const char* sign = Tenths < 0 ? "-" : "";
+    const std::uint64_t magnitude =
+        Tenths < 0 ? 0 - static_cast<std::uint64_t>(Tenths) : static_cast<std::uint64_t>(Tenths);
+    return sign + std::to_string(magnitude / 10) + "." + std::to_string(magnitude % 10);
+}

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/Utf8.h"
 #include "platform/WinCompat.h"
 
 /// The characters of Chars up to its first NUL; all N of them when a driver filled the array
@@ -15,10 +16,6 @@ std::string FixedText(const char (&Chars)[N])
 {
     return std::string(Chars, std::find(Chars, Chars + N, '\0'));
 }
-
-/// The UTF-16 text from Begin to End as UTF-8; a unit that is not part of a valid pair of
-/// surrogates becomes U+FFFD.
-std::string Utf16ToUtf8(const WCHAR* Begin, const WCHAR* End);
 
 /// The UTF-16 characters of Chars up to its first NUL (all N when there is none), as UTF-8.
 template <std::size_t N>

@@ -19,11 +19,11 @@ mirror=${KORVALE_GUEST_MIRROR:-http://deb.debian.org/debian}
 x11_libraries="libxrender1 libxrandr2 libxi6 libxcursor1 libxinerama1 libxcomposite1 libxfixes3"
 packages="linux-image-cloud-amd64 initramfs-tools mount procps util-linux
   wine wine64 libwine wine32:i386 libwine:i386 libasound2 libasound2:i386
-  fonts-wine fonts-liberation fonts-ipafont-gothic xvfb x11-utils cmake locales jq
+  fonts-wine fonts-liberation fonts-ipafont-gothic xvfb x11-utils cmake locales jq python3-jsonschema
   $x11_libraries $(for library in $x11_libraries; do printf '%s:i386 ' "$library"; done)"
 
 stamp=$(printf '%s\n' "$packages" "$mirror" | cat - tools/guest-image.sh tools/guest/init.sh \
-  tools/guest/make-prefix.sh | sha256sum | cut -d' ' -f1)
+  tools/guest/make-prefix.sh tools/wine-env.sh tools/with-wine.sh | sha256sum | cut -d' ' -f1)
 if [ -f "$cache/stamp" ] && [ "$(cat "$cache/stamp")" = "$stamp" ] && [ -f "$cache/root.img" ]; then
   echo "guest-image: $cache is up to date"
   exit 0
@@ -68,6 +68,7 @@ rm -rf "$root"
 echo "guest-image: making the Wine prefix inside the guest"
 mkdir -p "$cache/build/job"
 cp tools/guest/make-prefix.sh "$cache/build/job/run.sh"
+cp tools/wine-env.sh "$cache/build/job/"
 KORVALE_GUEST_DIR=$cache/build tools/guest-run.sh --keep-changes "$cache/build/job" \
   "$cache/build/prefix-results"
 

@@ -11,7 +11,6 @@ set -eu
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
 
-version=$(sed -n 's/^project(Korvale VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
 # Every file's time: the commit's, or SOURCE_DATE_EPOCH's when it is set (the reproducible-builds
 # convention); 1980-01-01, the first time a zip can hold, outside a Git checkout.
 epoch=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || echo 315532800)}
@@ -23,6 +22,7 @@ for bits in 32 64; do
   preset=win$bits
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" --target Korvale KorvaleReport
+  version=$(cat "build/$preset/generated/version.txt") # as the build gives it to the programs
   package=Korvale-$version-win$bits
   mkdir "$out/$package"
   cp "build/$preset/bin/Korvale.exe" "build/$preset/bin/KorvaleReport.exe" "$out/$package/"

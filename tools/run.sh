@@ -17,7 +17,9 @@ if [ -z "${DISPLAY:-}" ]; then
   exit 0
 fi
 # On a desktop: a Wine prefix of Korvale's own, so the user's ~/.wine stays as it is.
+# shellcheck source=tools/wine-env.sh
+. tools/wine-env.sh
 export WINEPREFIX="${WINEPREFIX:-$PWD/build/wine-prefix}"
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export WINEDLLOVERRIDES="$KORVALE_WINEDLLOVERRIDES"
 export WINEDEBUG="${WINEDEBUG:--all}"
 exec "$(command -v wine64 || echo /usr/lib/wine/wine64)" build/win64/bin/Korvale.exe

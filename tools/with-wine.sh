@@ -13,6 +13,8 @@
 # rewriting them), so the template must lie on the file system of $TMPDIR.
 # shellcheck disable=SC2317 # stop() and what it calls run from the EXIT trap
 set -eu
+# shellcheck source=tools/wine-env.sh
+. "$(dirname "$0")/wine-env.sh"
 
 wine_dir=/usr/lib/wine
 WINE=${WINE:-$(command -v wine64 || echo $wine_dir/wine64)}
@@ -84,7 +86,7 @@ done
 
 DISPLAY=:$(cat "$work/display")
 WINEDEBUG=-all
-WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" # no Mono or Gecko prompts, no menu entries
+WINEDLLOVERRIDES=$KORVALE_WINEDLLOVERRIDES
 # Debian's Wine keeps the server's socket in a folder $TMPDIR/wine-XXXXXX, which it names in the
 # prefix's file "wineserver"; every Wine process must see the same TMPDIR to find it.
 TMPDIR=$work/tmp
@@ -138,11 +140,7 @@ if [ -z "$template" ]; then
       exit 1
     fi
   fi
-  # Wine's own fonts (Tahoma, Marlett for the caption buttons) are packaged apart from the Wine
-  # that Debian builds here, which does not look for them: put them where every program looks.
-  cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-  # There is no window manager on the display: let Wine draw the window frames itself.
-  run setsid "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+  korvale_prepare_prefix "$WINEPREFIX" run setsid "$WINE"
 fi
 
 exec 3<&0

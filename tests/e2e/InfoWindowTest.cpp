@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "Version.h"
 #include "e2e/Automation.h"
 #include "info/Info.h"
 #include "info/InfoActions.h"
@@ -19,8 +20,8 @@
 namespace {
 
 // The information window's caption and version label for the version the build gives Korvale.exe.
-const std::wstring kCaption = Utf8ToWide("Korvale Ver." KORVALE_VERSION " - InfoForm");
-const std::wstring kVersionLabel = Utf8ToWide("Ver." KORVALE_VERSION);
+const std::wstring kCaption = Utf8ToWide("Korvale Ver." KORVALE_FILEVERSION_TEXT " - InfoForm");
+const std::wstring kVersionLabel = Utf8ToWide("Ver." KORVALE_FILEVERSION_TEXT);
 
 // The process time shown by the "Kernel:...; User:...; Process:h:mm:ss" line, in seconds.
 long ProcessSeconds(const std::wstring& Line)

@@ -8,6 +8,7 @@
 #include <string>
 #include <tuple>
 
+#include "ExpectedReports.h"
 #include "e2e/Automation.h"
 
 namespace {
@@ -212,23 +213,17 @@ TEST_F(MainWindowTest, TabMovesThroughTheTabOrderAndCtrlTabTurnsThePage)
     EXPECT_TRUE(WaitUntil([&] { return FocusedWindow(m_program->ThreadId()) == c.Memo1; }));
 }
 
-// Wine's mixer with ALSA's null device as default: two devices that Wine reports with
-// manufacturer and product 255 and driver version 1.1.
-const wchar_t kWineCapsReport[] = L"mixerGetNumDevs() = 2\r\n"
-                                  L"----------   mixerGetDevCaps(0)   ----------\r\n"
-                                  L"MixerCaps.wMid = 255(Quick Audio, GbR)\r\n"
-                                  L"MixerCaps.wPid = 255(Unmapped Product)\r\n"
-                                  L"MixerCaps.vDriverVersion = 65537(Ver.1.1)\r\n"
-                                  L"MixerCaps.szPname = Out: default\r\n"
-                                  L"MixerCaps.fdwSupport = 0\r\n"
-                                  L"MixerCaps.cDestinations = 1\r\n"
-                                  L"----------   mixerGetDevCaps(1)   ----------\r\n"
-                                  L"MixerCaps.wMid = 255(Quick Audio, GbR)\r\n"
-                                  L"MixerCaps.wPid = 255(Unmapped Product)\r\n"
-                                  L"MixerCaps.vDriverVersion = 65537(Ver.1.1)\r\n"
-                                  L"MixerCaps.szPname = In: default\r\n"
-                                  L"MixerCaps.fdwSupport = 0\r\n"
-                                  L"MixerCaps.cDestinations = 1\r\n";
+// Expected lines as a text box holds them: each ended by CR LF.
+std::wstring BoxLines(const char* Lines)
+{
+    std::wstring text;
+    for (const char* character = Lines; *character; ++character) {
+        if (*character == '\n')
+            text += L'\r';
+        text += static_cast<wchar_t>(static_cast<unsigned char>(*character));
+    }
+    return text;
+}
 
 TEST_F(MainWindowTest, EachPressOfTheCapabilitiesButtonAppendsAWholeReport)
 {
@@ -238,9 +233,10 @@ TEST_F(MainWindowTest, EachPressOfTheCapabilitiesButtonAppendsAWholeReport)
 
     // The click handler runs the report to its end before BM_CLICK returns.
     SendMessageW(c.BtnmixerGetDevCaps, BM_CLICK, 0, 0);
-    EXPECT_EQ(WindowText(c.Memo1), kWineCapsReport);
+    const std::wstring report = BoxLines(kCapsNullAlsa);
+    EXPECT_EQ(WindowText(c.Memo1), report);
     SendMessageW(c.BtnmixerGetDevCaps, BM_CLICK, 0, 0);
-    EXPECT_EQ(WindowText(c.Memo1), std::wstring(kWineCapsReport) + kWineCapsReport);
+    EXPECT_EQ(WindowText(c.Memo1), report + report);
     EXPECT_EQ(WindowText(c.Memo2), L"");
 }
 
@@ -249,11 +245,7 @@ TEST_F(MainWindowTest, TheVolumeButtonAppendsTheVolumesOfTheSpeakerLines)
     const MainWindowControls& c = Controls();
     SendMessageW(c.Memo2, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"typed by the user"));
     SendMessageW(c.Button1, BM_CLICK, 0, 0);
-    EXPECT_EQ(WindowText(c.Memo2), L"typed by the user\r\n"
-                                   L"DeviceName:Out: default Desitination:1\r\n"
-                                   L"ShortName:Volume\r\n"
-                                   L"Volume = 65535\r\n"
-                                   L"DeviceName:In: default Desitination:1\r\n");
+    EXPECT_EQ(WindowText(c.Memo2), L"typed by the user\r\n" + BoxLines(kVolumeNullAlsa));
     EXPECT_EQ(WindowText(c.Memo1), L"");
 }
 

@@ -94,7 +94,7 @@ std::vector<TMixerDeviceNode> Walk(FakeMixer& Mixer)
     return devices;
 }
 
-const TTreeContext kWindows7{"0.8.1.24", 6, 1, 7601};
+const TTreeContext kWindows7{"KorvaleReport", "0.8.1.24", 6, 1, 7601};
 
 TEST(MixerTree, WalksEveryLineAndControlAndKeepsEachFailureAtItsNode)
 {
@@ -148,7 +148,8 @@ TEST(MixerTree, TextShowsNamesValuesAndFailuresWhereTheyHappened)
          {"own audio session",
           "Device 0: \"\xD0\x9C\xD0\xB8\xD0\xBA\xD1\x88\xD0\xB5\xD1\x80 \xE2\x98\x86\"",
           "      values: 65535 (100.0%), 32768 (50.0%)\n", "      value: on\n",
-          "      values: -50 (25.0%), 50 (75.0%)\n", "      values: -125 (-12.5 dB), 0 (0.0 dB)\n",
+          "      values: -50 (25.0%), 50 (75.0%)\n",
+          "      values: -125 (-12.5 dB, 79.2%), 0 (0.0 dB, 100.0%)\n",
           "      value: custom data, not read\n", "    Source 1:\n",
           "      failed: mixerGetLineInfo returned MMSYSERR_NODRIVER (6)\n",
           "          \"Microphone\": off\n", "          \"Line In\": on\n",

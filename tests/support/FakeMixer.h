@@ -17,8 +17,7 @@ struct TFakeControl {
     std::string ShortName;
     std::vector<DWORD> Values; // per channel (then per item); those beyond the list read 0
     MMRESULT DetailsResult = MMSYSERR_NOERROR;
-    // What only the wide calls (the full tree) look at.
-    std::string Name;                                  // UTF-8
+    std::string Name;                                  // UTF-8 (the wide names) or ANSI
     DWORD Flags = 0;                                   // MIXERCONTROL_CONTROLF_
     DWORD Minimum = 0, Maximum = 65535, Steps = 65535; // as the record's unsigned fields
     std::vector<std::string> ItemTexts;                // a multiple-item control's items, UTF-8
@@ -33,10 +32,9 @@ struct TFakeLine {
     MMRESULT DestinationResult = MMSYSERR_NOERROR; // the query by index (destination or source)
     MMRESULT LineIdResult = MMSYSERR_NOERROR;      // the query by line identifier
     MMRESULT ControlsResult = MMSYSERR_NOERROR;
-    std::optional<DWORD> ClaimedControls;    // the line's cControls, when not Controls.size()
-    std::optional<DWORD> ControlsAfterQuery; // the cControls the control query writes back
-    // What only the wide calls (the full tree) look at.
-    std::string Name = "Fake line", ShortName; // UTF-8
+    std::optional<DWORD> ClaimedControls;      // the line's cControls, when not Controls.size()
+    std::optional<DWORD> ControlsAfterQuery;   // the cControls the control query writes back
+    std::string Name = "Fake line", ShortName; // UTF-8 (the wide names) or ANSI
     DWORD Flags = MIXERLINE_LINEF_ACTIVE;
     std::vector<TFakeLine> Sources; // under a destination
 };
@@ -59,7 +57,8 @@ public:
     std::vector<TFakeDevice> Devices;
     /// The call (counting from 1, in the order of Calls) that throws std::runtime_error; 0: none.
     int ThrowAtCall = 0;
-    /// Every call made, for example "GetNumDevs", "GetDevCaps(1)" or "Close(1)", while LogCalls.
+    /// Every call made, for example "GetNumDevs", "GetDevCaps(1)", "GetLineInfoW(source 0.1)" or
+    /// "Close(1)", while LogCalls: the wide forms end their name in W.
     std::vector<std::string> Calls;
     bool LogCalls = true;
     /// Misuses seen: records filled wrongly, handles used after closing or closed twice.
@@ -71,18 +70,34 @@ public:
     bool AllClosed() const { return m_open.empty(); }
 
     UINT GetNumDevs() override;
-    MMRESULT GetDevCaps(UINT_PTR DeviceId, MIXERCAPSA* Caps, UINT CapsSize) override;
+    MMRESULT GetDevCaps(UINT_PTR DeviceId, MIXERCAPSA* Caps, UINT CapsSize) override
+    {
+        return DevCaps(DeviceId, Caps, CapsSize);
+    }
+    MMRESULT GetDevCaps(UINT_PTR DeviceId, MIXERCAPS2W* Caps, UINT CapsSize) override
+    {
+        return DevCaps(DeviceId, Caps, CapsSize);
+    }
     MMRESULT Open(HMIXER* Mixer, UINT DeviceId, DWORD_PTR Callback, DWORD_PTR Instance,
                   DWORD Flags) override;
-    MMRESULT GetLineInfo(HMIXEROBJ Mixer, MIXERLINEA* Line, DWORD Flags) override;
-    MMRESULT GetLineControls(HMIXEROBJ Mixer, MIXERLINECONTROLSA* Controls, DWORD Flags) override;
+    MMRESULT GetLineInfo(HMIXEROBJ Mixer, MIXERLINEA* Line, DWORD Flags) override
+    {
+        return LineInfo(Mixer, Line, Flags);
+    }
+    MMRESULT GetLineInfo(HMIXEROBJ Mixer, MIXERLINEW* Line, DWORD Flags) override
+    {
+        return LineInfo(Mixer, Line, Flags);
+    }
+    MMRESULT GetLineControls(HMIXEROBJ Mixer, MIXERLINECONTROLSA* Controls, DWORD Flags) override
+    {
+        return LineControls(Mixer, Controls, Flags);
+    }
+    MMRESULT GetLineControls(HMIXEROBJ Mixer, MIXERLINECONTROLSW* Controls, DWORD Flags) override
+    {
+        return LineControls(Mixer, Controls, Flags);
+    }
     MMRESULT GetControlDetails(HMIXEROBJ Mixer, MIXERCONTROLDETAILS* Details, DWORD Flags) override;
     MMRESULT Close(HMIXER Mixer) override;
-    MMRESULT GetDevCapsW(UINT_PTR DeviceId, MIXERCAPS2W* Caps, UINT CapsSize) override;
-    MMRESULT GetLineInfoW(HMIXEROBJ Mixer, MIXERLINEW* Line, DWORD Flags) override;
-    MMRESULT GetLineControlsW(HMIXEROBJ Mixer, MIXERLINECONTROLSW* Controls, DWORD Flags) override;
-    MMRESULT GetControlDetailsW(HMIXEROBJ Mixer, MIXERCONTROLDETAILS* Details,
-                                DWORD Flags) override;
 
 private:
     // Counts a call, logs it and throws when it is the one to fail. Name() builds its name, only
@@ -91,11 +106,17 @@ private:
     void Record(const MakeName& Name);
     void Check(bool Condition, const char* Problem);
     // The device of an open handle, or null (and an error) for any other handle.
-    TFakeDevice* OpenDevice(HMIXEROBJ Mixer, size_t& Index);
+    TFakeDevice* OpenDevice(HMIXEROBJ Mixer);
+    // The destination or source line with this identifier, and its control of ControlId.
     TFakeLine* LineById(TFakeDevice& Device, DWORD LineId);
-    // The line of any kind with this identifier (wide calls), and its control of ControlId.
-    TFakeLine* AnyLineById(TFakeDevice& Device, DWORD LineId);
     TFakeControl* ControlById(TFakeDevice& Device, DWORD ControlId, TFakeLine*& Line);
+    // Each operation once, for the ANSI and the wide records alike.
+    template <typename Caps>
+    MMRESULT DevCaps(UINT_PTR DeviceId, Caps* Answer, UINT CapsSize);
+    template <typename Line>
+    MMRESULT LineInfo(HMIXEROBJ Mixer, Line* Answer, DWORD Flags);
+    template <typename Request>
+    MMRESULT LineControls(HMIXEROBJ Mixer, Request* Controls, DWORD Flags);
 
     std::set<size_t> m_open;
     int m_callCount = 0;

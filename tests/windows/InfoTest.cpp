@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "Version.h"
 #include "info/PathRules.h"
 #include "info/Info.h"
 #include "info/SystemPlatform.h"
@@ -31,7 +32,7 @@ std::string Read(const char* Key, const std::wstring& FileName, std::string Valu
 TEST(VersionResource, ReadsKorvalesOwnValues)
 {
     const std::wstring korvale = Beside(L"Korvale.exe");
-    EXPECT_EQ(Read(kVerFileVersion, korvale), KORVALE_VERSION);
+    EXPECT_EQ(Read(kVerFileVersion, korvale), KORVALE_FILEVERSION_TEXT);
     EXPECT_EQ(Read(kVerInternalName, korvale), "Korvale");
     EXPECT_EQ(Read(kVerOriginalFilename, korvale), "Korvale.exe");
     EXPECT_NE(Read(kVerFileDescription, korvale, ""), "");
@@ -47,7 +48,7 @@ TEST(VersionResource, ReadsKorvalesOwnValues)
 TEST(VersionResource, CaptionsTheInformationWindow)
 {
     EXPECT_EQ(VersionCaptionOf(Beside(L"Korvale.exe"), L"InfoForm"),
-              Utf8ToWide("Korvale Ver." KORVALE_VERSION " - InfoForm"));
+              Utf8ToWide("Korvale Ver." KORVALE_FILEVERSION_TEXT " - InfoForm"));
 
     // This test program has no version resource.
     const HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,

@@ -6,9 +6,6 @@
 
 #include <windows.h>
 
-#include <string>
-#include <vector>
-
 #include "mixer/MMUtils.h"
 #include "mixer/WinmmMixer.h"
 
@@ -40,62 +37,6 @@ TEST(NullAlsa, TwoDevicesAndTheThirdIsOutOfRange)
     EXPECT_STREQ(caps.szPname, "In: default");
     EXPECT_EQ(MixerDevCapsResultText(mixer.GetDevCaps(2, &caps, sizeof caps), "mixerGetDevCaps"),
               "MMSYSERR_BADDEVICEID: The specified device identifier is out of range.");
-}
-
-// Every operation of the seam once, in the order the volume query makes them.
-TEST(NullAlsa, WalksTheSpeakerLineToItsVolume)
-{
-    WinmmMixer mixer;
-    HMIXER handle = nullptr;
-    ASSERT_EQ(MixerOpenResultText(mixer.Open(&handle, 0, 0, 0, CALLBACK_NULL), "mixerOpenError"),
-              "");
-
-    MMRESULT result;
-    const MIXERLINEA destination =
-        QueryLine(mixer, handle, MIXER_GETLINEINFOF_DESTINATION, 0, 0, result);
-    ASSERT_EQ(MixerLineInfoResultText(result, "mixerGetLineInfo"), "");
-    EXPECT_EQ(destination.dwComponentType, MIXERLINE_COMPONENTTYPE_DST_SPEAKERS);
-
-    const MIXERLINEA line =
-        QueryLine(mixer, handle, MIXER_GETLINEINFOF_LINEID, 0, destination.dwLineID, result);
-    ASSERT_EQ(MixerLineInfoResultText(result, "mixerGetLineInfo"), "");
-    EXPECT_EQ(line.cChannels, 2u);
-    ASSERT_EQ(line.cControls, 2u);
-
-    std::vector<MIXERCONTROLA> controls(line.cControls);
-    MIXERLINECONTROLSA request{};
-    request.cbStruct = sizeof request;
-    request.dwLineID = line.dwLineID;
-    request.cControls = line.cControls;
-    request.cbmxctrl = sizeof(MIXERCONTROLA);
-    request.pamxctrl = controls.data();
-    ASSERT_EQ(
-        MixerLineControlsResultText(mixer.GetLineControls(reinterpret_cast<HMIXEROBJ>(handle),
-                                                          &request, MIXER_GETLINECONTROLSF_ALL),
-                                    "mixerGetLineControls"),
-        "");
-
-    int volumes = 0;
-    for (const MIXERCONTROLA& control : controls) {
-        if (control.dwControlType != MIXERCONTROL_CONTROLTYPE_VOLUME)
-            continue;
-        ++volumes;
-        EXPECT_STREQ(control.szShortName, "Volume");
-        std::vector<MIXERCONTROLDETAILS_UNSIGNED> values(line.cChannels);
-        MIXERCONTROLDETAILS details{};
-        details.cbStruct = sizeof details;
-        details.dwControlID = control.dwControlID;
-        details.cChannels = line.cChannels;
-        details.cbDetails = sizeof(MIXERCONTROLDETAILS_UNSIGNED);
-        details.paDetails = values.data();
-        EXPECT_EQ(MixerControlDetailsResultText(
-                      mixer.GetControlDetails(reinterpret_cast<HMIXEROBJ>(handle), &details,
-                                              MIXER_GETCONTROLDETAILSF_VALUE),
-                      "mixerGetControlDetails"),
-                  "");
-    }
-    EXPECT_EQ(volumes, 1);
-    EXPECT_EQ(mixer.Close(handle), MMSYSERR_NOERROR);
 }
 
 TEST(NullAlsa, TheInputDeviceHasNoSpeakerLine)

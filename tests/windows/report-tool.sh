@@ -1,16 +1,22 @@
 #!/bin/sh
-# Runs KorvaleReport.exe under Wine and compares what it prints with the expected lines:
-#   report-tool.sh <wine> <KorvaleReport.exe> <expected.txt> [arguments...]
+# Runs KorvaleReport.exe under Wine and compares what it prints with the expected lines, those
+# of the files named before "--", one after the other:
+#   report-tool.sh <wine> <KorvaleReport.exe> <expected.txt>... -- [arguments...]
 # Passes when the tool exits 0, writes nothing to standard error and prints exactly the expected
 # lines (each ended by CR LF, as Windows text output does).
 set -u
 wine=$1
 exe=$2
-expected=$3
-shift 3
+shift 2
 out=$(mktemp)
 err=$(mktemp)
-trap 'rm -f "$out" "$err"' EXIT
+expected=$(mktemp)
+trap 'rm -f "$out" "$err" "$expected"' EXIT
+while [ $# -gt 0 ] && [ "$1" != -- ]; do
+  cat "$1" >>"$expected"
+  shift
+done
+[ $# -gt 0 ] && shift # the --
 
 "$wine" "$exe" "$@" >"$out" 2>"$err"
 status=$?
@@ -26,7 +32,7 @@ if grep -qv "$(printf '\r')\$" "$out"; then
   echo "FAIL: a line does not end with CR LF"; failed=1
 fi
 if ! tr -d '\r' <"$out" | diff -u "$expected" -; then
-  echo "FAIL: the output differs from $expected (- expected, + printed)"; failed=1
+  echo "FAIL: the output differs from the expected lines (- expected, + printed)"; failed=1
 fi
 [ $failed -eq 0 ] && echo "ok:   $(basename "$exe") $* printed $(wc -l <"$expected") expected lines"
 exit $failed
