@@ -15,11 +15,11 @@ mirror=${KORVALE_GUEST_MIRROR:-http://deb.debian.org/debian}
 
 # What Wine needs to run both kinds of program on an X display of its own, with ALSA's null
 # device; the X extensions Wine's X11 driver loads, in both architectures; ctest to run the
-# suites; the Japanese locale; and a kernel with its initrd.
+# suites; jq and python3-jsonschema to check the JSON report; and a kernel with its initrd.
 x11_libraries="libxrender1 libxrandr2 libxi6 libxcursor1 libxinerama1 libxcomposite1 libxfixes3"
 packages="linux-image-cloud-amd64 initramfs-tools mount procps util-linux
   wine wine64 libwine wine32:i386 libwine:i386 libasound2 libasound2:i386
-  fonts-wine fonts-liberation fonts-ipafont-gothic xvfb x11-utils cmake locales jq python3-jsonschema
+  fonts-wine fonts-liberation fonts-ipafont-gothic xvfb x11-utils cmake jq python3-jsonschema
   $x11_libraries $(for library in $x11_libraries; do printf '%s:i386 ' "$library"; done)"
 
 stamp=$(printf '%s\n' "$packages" "$mirror" | cat - tools/guest-image.sh tools/guest/init.sh \
@@ -47,7 +47,6 @@ mmdebstrap --quiet --variant=essential --architectures=amd64,i386 --include="$in
   --setup-hook="mkdir -p \"\$1/var/cache/apt/archives\"" \
   --setup-hook="sync-in $cache/debs /var/cache/apt/archives" \
   --customize-hook="sync-out /var/cache/apt/archives $cache/debs" \
-  --customize-hook="chroot \"\$1\" localedef -i ja_JP -f UTF-8 ja_JP.UTF-8" \
   --customize-hook="upload tools/guest/init.sh /sbin/korvale-init" \
   --customize-hook="chmod 755 \"\$1/sbin/korvale-init\"" \
   bookworm "$root" "$mirror"
