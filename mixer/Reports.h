@@ -8,7 +8,8 @@
 
 #include "mixer/Mixer.h"
 
-/// Receives one line of a report (ANSI code page, no line break).
+/// Receives one line of a report, without a line break: the main window's reports in the system's
+/// ANSI code page (the names as the ANSI calls give them), the tree in UTF-8.
 using TLineSink = std::function<void(const std::string& Line)>;
 
 /// The device capabilities report: the device count, then for every device a header line and
