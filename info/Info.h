@@ -1,7 +1,7 @@
 // Unit Info: the routines behind the information window, on the running Windows.
 //
 // The decisions live in the portable files beside this one (VersionInfo, OSDescription,
-// ExePath, ShellRules), which take the platform as a parameter; here they meet the system.
+// PathRules, ShellRules), which take the platform as a parameter; here they meet the system.
 #pragma once
 
 #include <windows.h>
@@ -28,13 +28,9 @@ private:
 // lie in a folder whose name the system's ANSI code page cannot write.
 std::wstring ExePath();
 std::wstring ExeFileName();
-std::wstring ExeFolder(); // with its trailing separator
-std::wstring ExeBaseName();
 
-/// The string value Key of FileName's version resource, as 8-bit text in the system's ANSI code
-/// page (see the portable overload).
-void GetVersionInfoValue(const std::string& Key, const std::string& FileName, std::string& Value);
-/// The same in UTF-16, for display: the value in its own characters on every system.
+/// The string value Key of FileName's version resource (see the portable routine), in UTF-16 for
+/// display: the value in its own characters on every system.
 void GetVersionInfoValue(const std::string& Key, const std::wstring& FileName, std::wstring& Value);
 /// The information window's caption for the executable at ExePath: its title and file version.
 std::wstring VersionCaptionOf(const std::wstring& ExePath, const std::wstring& FormName);
@@ -42,7 +38,6 @@ std::wstring VersionCaptionOf(const std::wstring& ExePath, const std::wstring& F
 void SetVersionCaption(HWND Form, const std::wstring& FormName);
 
 void GetOSDescription(std::string& S);
-void GetFullOSDescription(std::string& S);
 void GetShortOSDescription(std::string& S);
 
 // The shell routines take and give UTF-16 paths, and refuse (with TError and a

@@ -11,18 +11,6 @@
 
 namespace {
 
-class WindowsCodePage final : public IAnsiCodePage {
-public:
-    bool IsLeadByte(unsigned char Byte) const override { return IsDBCSLeadByte(Byte) != FALSE; }
-    std::string ToLower(const std::string& Text) const override
-    {
-        std::string lower = Text;
-        if (!lower.empty())
-            CharLowerBuffA(lower.data(), static_cast<DWORD>(lower.size()));
-        return lower;
-    }
-};
-
 // version.dll is not among the DLLs Windows always takes from its own folder: bound at run time
 // from the system folder, never from the program's.
 class WindowsVersionResources final : public IVersionResources {
@@ -31,38 +19,23 @@ public:
     {
         if (!m_version)
             throw TError("The version library version.dll could not be loaded.");
-        m_getInfoSize = Bind<decltype(GetFileVersionInfoSizeA)>("GetFileVersionInfoSizeA");
-        m_getInfo = Bind<decltype(GetFileVersionInfoA)>("GetFileVersionInfoA");
-        m_queryValue = Bind<decltype(VerQueryValueA)>("VerQueryValueA");
-        m_getInfoSizeW = Bind<decltype(GetFileVersionInfoSizeW)>("GetFileVersionInfoSizeW");
-        m_getInfoW = Bind<decltype(GetFileVersionInfoW)>("GetFileVersionInfoW");
-        m_queryValueW = Bind<decltype(VerQueryValueW)>("VerQueryValueW");
+        m_getInfoSize = Bind<decltype(GetFileVersionInfoSizeW)>("GetFileVersionInfoSizeW");
+        m_getInfo = Bind<decltype(GetFileVersionInfoW)>("GetFileVersionInfoW");
+        m_queryValue = Bind<decltype(VerQueryValueW)>("VerQueryValueW");
     }
 
-    DWORD GetInfoSize(const char* FileName, DWORD* Handle) override
+    DWORD GetInfoSize(const wchar_t* FileName, DWORD* Handle) override
     {
         return m_getInfoSize(FileName, Handle);
     }
-    BOOL GetInfo(const char* FileName, DWORD Handle, DWORD Size, void* Data) override
-    {
-        return m_getInfo(FileName, Handle, Size, Data);
-    }
-    BOOL QueryValue(const void* Block, const char* SubBlock, void** Buffer, UINT* Length) override
-    {
-        return m_queryValue(Block, SubBlock, Buffer, Length);
-    }
-    DWORD GetInfoSize(const wchar_t* FileName, DWORD* Handle) override
-    {
-        return m_getInfoSizeW(FileName, Handle);
-    }
     BOOL GetInfo(const wchar_t* FileName, DWORD Handle, DWORD Size, void* Data) override
     {
-        return m_getInfoW(FileName, Handle, Size, Data);
+        return m_getInfo(FileName, Handle, Size, Data);
     }
     BOOL QueryValue(const void* Block, const wchar_t* SubBlock, void** Buffer,
                     UINT* Length) override
     {
-        return m_queryValueW(Block, SubBlock, Buffer, Length);
+        return m_queryValue(Block, SubBlock, Buffer, Length);
     }
 
 private:
@@ -73,12 +46,9 @@ private:
     }
 
     UniqueModule m_version;
-    decltype(&GetFileVersionInfoSizeA) m_getInfoSize = nullptr;
-    decltype(&GetFileVersionInfoA) m_getInfo = nullptr;
-    decltype(&VerQueryValueA) m_queryValue = nullptr;
-    decltype(&GetFileVersionInfoSizeW) m_getInfoSizeW = nullptr;
-    decltype(&GetFileVersionInfoW) m_getInfoW = nullptr;
-    decltype(&VerQueryValueW) m_queryValueW = nullptr;
+    decltype(&GetFileVersionInfoSizeW) m_getInfoSize = nullptr;
+    decltype(&GetFileVersionInfoW) m_getInfo = nullptr;
+    decltype(&VerQueryValueW) m_queryValue = nullptr;
 };
 
 class WindowsOsQueries final : public IOsQueries {
@@ -204,12 +174,6 @@ TNumberSeparators UserNumberSeparators()
     separators.Thousands = LocaleText(LOCALE_STHOUSAND, ",");
     separators.Decimal = LocaleText(LOCALE_SDECIMAL, ".");
     return separators;
-}
-
-const IAnsiCodePage& SystemCodePage()
-{
-    static const WindowsCodePage codePage;
-    return codePage;
 }
 
 IVersionResources& SystemVersionResources()

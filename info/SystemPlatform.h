@@ -4,8 +4,6 @@
 #include "info/InfoPlatform.h"
 #include "info/Status.h"
 
-/// The system's ANSI code page.
-const IAnsiCodePage& SystemCodePage();
 /// version.dll, bound from the system folder on first use; throws TError when it
 /// cannot be.
 IVersionResources& SystemVersionResources();

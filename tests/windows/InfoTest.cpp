@@ -17,31 +17,37 @@
 
 namespace {
 
+// This program's folder, with its trailing separator.
+std::wstring ExeFolder()
+{
+    return ExtractFilePath(ExePath());
+}
+
 std::wstring Beside(const wchar_t* FileName)
 {
     return ExeFolder() + FileName;
 }
 
-std::string Read(const char* Key, const std::wstring& FileName, std::string Value = "kept")
+std::wstring Read(const char* Key, const std::wstring& FileName, std::wstring Value = L"kept")
 {
-    GetVersionInfoValue(Key, WideToAnsi(FileName), Value);
+    GetVersionInfoValue(Key, FileName, Value);
     return Value;
 }
 
 TEST(VersionResource, ReadsKorvalesOwnValues)
 {
     const std::wstring korvale = Beside(L"Korvale.exe");
-    EXPECT_EQ(Read(kVerFileVersion, korvale), KORVALE_VERSION);
-    EXPECT_EQ(Read(kVerInternalName, korvale), "Korvale");
-    EXPECT_EQ(Read(kVerOriginalFilename, korvale), "Korvale.exe");
-    EXPECT_NE(Read(kVerFileDescription, korvale, ""), "");
-    EXPECT_NE(Read(kVerLegalCopyright, korvale, ""), "");
+    EXPECT_EQ(Read(kVerFileVersion, korvale), Utf8ToWide(KORVALE_VERSION));
+    EXPECT_EQ(Read(kVerInternalName, korvale), L"Korvale");
+    EXPECT_EQ(Read(kVerOriginalFilename, korvale), L"Korvale.exe");
+    EXPECT_NE(Read(kVerFileDescription, korvale, L""), L"");
+    EXPECT_NE(Read(kVerLegalCopyright, korvale, L""), L"");
     // The resource's key is "Comment", so the standard "Comments" finds nothing.
-    EXPECT_EQ(Read(kVerComments, korvale), "kept");
-    EXPECT_EQ(Read(kVerProductName, korvale), "kept");
+    EXPECT_EQ(Read(kVerComments, korvale), L"kept");
+    EXPECT_EQ(Read(kVerProductName, korvale), L"kept");
     // No version resource at all.
-    EXPECT_EQ(Read(kVerFileVersion, Beside(L"PlantedProbe.dll")), "kept");
-    EXPECT_EQ(Read(kVerFileVersion, Beside(L"NoSuchFile.exe")), "kept");
+    EXPECT_EQ(Read(kVerFileVersion, Beside(L"PlantedProbe.dll")), L"kept");
+    EXPECT_EQ(Read(kVerFileVersion, Beside(L"NoSuchFile.exe")), L"kept");
 }
 
 TEST(VersionResource, CaptionsTheInformationWindow)
@@ -63,7 +69,6 @@ TEST(VersionResource, CaptionsTheInformationWindow)
 TEST(ExecutablePath, NamesThisProgram)
 {
     EXPECT_EQ(ExeFileName(), L"WindowsTests.exe");
-    EXPECT_EQ(ExeBaseName(), L"WindowsTests");
     EXPECT_EQ(ExeFolder() + ExeFileName(), ExePath());
     EXPECT_EQ(ExeFolder().back(), L'\\');
 }
