@@ -32,12 +32,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int CmdShow)
     InitCommonControlsEx(&controls);
     try {
         TForm1 form;
-        Form1 = &form;
         SetApplicationWindow(form.Handle());
-        const ScopeExit forget([] {
-            SetApplicationWindow(nullptr);
-            Form1 = nullptr;
-        });
+        const ScopeExit forget([] { SetApplicationWindow(nullptr); });
         form.Show(CmdShow);
         return RunMessageLoop(form);
     } catch (const std::exception& error) {

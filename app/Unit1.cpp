@@ -16,8 +16,6 @@
 #include "mixer/WinmmMixer.h"
 #include "platform/Controls.h"
 
-TForm1* Form1 = nullptr;
-
 namespace {
 
 const wchar_t kFormClass[] = L"TForm1";
