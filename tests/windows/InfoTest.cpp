@@ -6,6 +6,7 @@
 #include <objbase.h>
 #include <shlobj.h>
 
+#include <cstdlib>
 #include <stdexcept>
 #include <string>
 
@@ -189,11 +190,16 @@ TEST(CenterOnWorkArea, CentresAWindowOnTheWorkArea)
     ASSERT_NE(window, nullptr);
     CenterOnWorkArea(window);
     RECT area, frame;
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
     GetWindowRect(window, &frame);
     DestroyWindow(window);
-    EXPECT_EQ(frame.left, area.left + (area.right - area.left - 373) / 2);
-    EXPECT_EQ(frame.top, area.top + (area.bottom - area.top - 457) / 2);
+    // Its size kept, inside the work area, with as much room on either side (within a pixel).
+    EXPECT_EQ(frame.right - frame.left, 373);
+    EXPECT_EQ(frame.bottom - frame.top, 457);
+    EXPECT_GE(frame.left, area.left);
+    EXPECT_GE(frame.top, area.top);
+    EXPECT_LE(std::abs((frame.left - area.left) - (area.right - frame.right)), 1);
+    EXPECT_LE(std::abs((frame.top - area.top) - (area.bottom - frame.bottom)), 1);
 }
 
 } // namespace
