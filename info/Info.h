@@ -43,11 +43,12 @@ void GetShortOSDescription(std::string& S);
 // The shell routines take and give UTF-16 paths, and refuse (with TError and a
 // message for the user) a path longer than the shell takes, rather than pass it on.
 
-/// Opens FileName (a document, folder or address) with the shell's default action. Nothing is
-/// reported: a click that cannot be served does nothing. An empty FileName does nothing.
-void ShellOpen(const std::wstring& FileName, const std::wstring& Params);
-/// Shows the shell's properties sheet of FileName; returns what the shell said.
-bool ShowFileProperties(const std::wstring& FileName);
+/// Opens FileName (a document, folder or address) with the shell's default action; what the shell
+/// shows for it is owned by Owner. Nothing is reported: a click that cannot be served does
+/// nothing. An empty FileName does nothing.
+void ShellOpen(HWND Owner, const std::wstring& FileName, const std::wstring& Params);
+/// Shows the shell's properties sheet of FileName, owned by Owner; returns what the shell said.
+bool ShowFileProperties(HWND Owner, const std::wstring& FileName);
 
 /// The file-system path of a shell folder (a CSIDL value); empty when it has none.
 void GetSpecialFolderPath(int FolderId, std::wstring& Path);

@@ -363,38 +363,40 @@ void TInfoForm::LabelClick(HWND Sender)
 
 void TInfoForm::lblURLClick(HWND Sender)
 {
-    ShellOpen(WindowTextOf(Sender), L"");
+    ShellOpen(m_hwnd, WindowTextOf(Sender), L"");
 }
 
 void TInfoForm::Label1Click(HWND)
 {
-    ShellOpen(kSearchAddress, L"");
+    ShellOpen(m_hwnd, kSearchAddress, L"");
 }
 
 void TInfoForm::lblMailClick(HWND)
 {
-    ShellOpen(MailForm(WindowTextOf(lblMail), ExeFileName()), L"");
+    ShellOpen(m_hwnd, MailForm(WindowTextOf(lblMail), ExeFileName()), L"");
 }
 
 void TInfoForm::LblExeNameClick(HWND)
 {
-    ShowFileProperties(ExePath());
+    ShowFileProperties(m_hwnd, ExePath());
 }
 
 void TInfoForm::LblLaunchOnStartupClick(HWND Sender)
 {
+    TSystemShell shell(m_hwnd);
     CreateShortcutIn(FolderOfSender(Sender, {{LblLaunchOnStartup, TInfoFolder::Startup},
                                              {LblLaunchOnDesktop, TInfoFolder::Desktop},
                                              {LblLaunchOnSendTo, TInfoFolder::SendTo}}),
-                     ExePath(), SystemShell());
+                     ExePath(), shell);
 }
 
 void TInfoForm::LblOpenStartupClick(HWND Sender)
 {
+    TSystemShell shell(m_hwnd);
     OpenFolder(FolderOfSender(Sender, {{LblOpenStartup, TInfoFolder::Startup},
                                        {LblOpenFolderIn, TInfoFolder::ProgramFolder},
                                        {LblOpenSendTo, TInfoFolder::SendTo}}),
-               ExePath(), SystemShell());
+               ExePath(), shell);
 }
 
 void TInfoForm::UpdateStatus()

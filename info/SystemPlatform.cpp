@@ -125,41 +125,6 @@ std::string LocaleText(LCTYPE Item, const char* Fallback)
     return length > 0 ? WideToUtf8(std::wstring(text, static_cast<size_t>(length) - 1)) : Fallback;
 }
 
-// The shell as the window's links use it: unit Info's shell routines.
-class WindowsInfoShell final : public IInfoShell {
-public:
-    void ShellOpen(const std::wstring& FileName, const std::wstring& Params) override
-    {
-        ::ShellOpen(FileName, Params);
-    }
-    bool ShowFileProperties(const std::wstring& FileName) override
-    {
-        return ::ShowFileProperties(FileName);
-    }
-    void GetFolder(TInfoFolder Folder, std::wstring& Path) override
-    {
-        switch (Folder) {
-        case TInfoFolder::Startup:
-            GetStartupFolder(Path);
-            break;
-        case TInfoFolder::Desktop:
-            GetDesktopFolder(Path);
-            break;
-        case TInfoFolder::SendTo:
-            GetSendToFolder(Path);
-            break;
-        default:
-            Path.clear();
-            break;
-        }
-    }
-    void CreateShortcut(const std::wstring& Target, const std::wstring& Folder,
-                        const std::wstring& LinkName) override
-    {
-        ::CreateShortcut(Target, Folder, LinkName);
-    }
-};
-
 } // namespace
 
 IStatusQueries& SystemStatusQueries()
@@ -188,8 +153,36 @@ IOsQueries& SystemOsQueries()
     return queries;
 }
 
-IInfoShell& SystemShell()
+void TSystemShell::ShellOpen(const std::wstring& FileName, const std::wstring& Params)
 {
-    static WindowsInfoShell shell;
-    return shell;
+    ::ShellOpen(m_owner, FileName, Params);
+}
+
+bool TSystemShell::ShowFileProperties(const std::wstring& FileName)
+{
+    return ::ShowFileProperties(m_owner, FileName);
+}
+
+void TSystemShell::GetFolder(TInfoFolder Folder, std::wstring& Path)
+{
+    switch (Folder) {
+    case TInfoFolder::Startup:
+        GetStartupFolder(Path);
+        break;
+    case TInfoFolder::Desktop:
+        GetDesktopFolder(Path);
+        break;
+    case TInfoFolder::SendTo:
+        GetSendToFolder(Path);
+        break;
+    default:
+        Path.clear();
+        break;
+    }
+}
+
+void TSystemShell::CreateShortcut(const std::wstring& Target, const std::wstring& Folder,
+                                  const std::wstring& LinkName)
+{
+    ::CreateShortcut(Target, Folder, LinkName);
 }

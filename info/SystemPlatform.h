@@ -14,5 +14,18 @@ IOsQueries& SystemOsQueries();
 IStatusQueries& SystemStatusQueries();
 /// The user's locale separators for numbers, in UTF-8.
 TNumberSeparators UserNumberSeparators();
-/// Unit Info's shell routines, as the information window's links use them.
-IInfoShell& SystemShell();
+/// Unit Info's shell routines, as the information window's links use them: what the shell shows
+/// for them is owned by Owner.
+class TSystemShell final : public IInfoShell {
+public:
+    explicit TSystemShell(HWND Owner) : m_owner(Owner) {}
+
+    void ShellOpen(const std::wstring& FileName, const std::wstring& Params) override;
+    bool ShowFileProperties(const std::wstring& FileName) override;
+    void GetFolder(TInfoFolder Folder, std::wstring& Path) override;
+    void CreateShortcut(const std::wstring& Target, const std::wstring& Folder,
+                        const std::wstring& LinkName) override;
+
+private:
+    HWND m_owner;
+};
