@@ -9,6 +9,7 @@
 #include "info/SystemPlatform.h"
 #include "platform/Controls.h"
 #include "platform/Format.h"
+#include "platform/Label.h"
 #include "platform/WinText.h"
 #include "platform/Error.h"
 
@@ -17,8 +18,6 @@ namespace {
 const wchar_t kFormClass[] = L"TInfoForm";
 const wchar_t kPanelClass[] = L"TInfoPanel";
 const wchar_t kImageClass[] = L"STATIC";
-const wchar_t kLabelClass[] = L"TLabel";
-const wchar_t kLinkLabelClass[] = L"TLinkLabel";
 const wchar_t kFormName[] = L"InfoForm";
 
 // The author's addresses, shown as the links' captions.
@@ -158,8 +157,7 @@ TInfoForm::TInfoForm(HWND Owner) : m_owner(Owner)
 {
     RegisterFormClass();
     RegisterContainerClass(kPanelClass, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    RegisterLabelClass(kLabelClass, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    RegisterLabelClass(kLinkLabelClass, reinterpret_cast<LPCWSTR>(IDC_HAND));
+    RegisterLabelClasses();
     Create(0, kFormClass, kFormName, kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, Owner,
            "The information window could not be created.");
 }
