@@ -10,6 +10,7 @@
 #include "platform/Controls.h"
 #include "platform/Format.h"
 #include "platform/Label.h"
+#include "platform/Rect.h"
 #include "platform/WinText.h"
 #include "platform/Error.h"
 
@@ -130,13 +131,14 @@ COLORREF TextColour(TLook Look)
 
 // Gives Control its new size, keeping its top-left corner; false, and nothing done, when it has
 // that size already.
-bool Resize(HWND Control, int Width, int Height)
+bool Resize(HWND Control, int NewWidth, int NewHeight)
 {
     RECT bounds;
     GetWindowRect(Control, &bounds);
-    if (bounds.right - bounds.left == Width && bounds.bottom - bounds.top == Height)
+    if (Width(bounds) == NewWidth && Height(bounds) == NewHeight)
         return false;
-    SetWindowPos(Control, nullptr, 0, 0, Width, Height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Control, nullptr, 0, 0, NewWidth, NewHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return true;
 }
 
@@ -301,8 +303,8 @@ void TInfoForm::FitPanelAndWindow()
             continue;
         RECT bounds;
         GetWindowRect(this->*label.Field, &bounds);
-        right = std::max(right, label.Position.x + (bounds.right - bounds.left));
-        bottom = std::max(bottom, label.Position.y + (bounds.bottom - bounds.top));
+        right = std::max(right, label.Position.x + Width(bounds));
+        bottom = std::max(bottom, label.Position.y + Height(bounds));
     }
     const int panelWidth = kPanelBorder + right + kContentMargin + kPanelBorder;
     const int panelHeight = kPanelBorder + bottom + kContentMargin + kPanelBorder;
@@ -311,7 +313,7 @@ void TInfoForm::FitPanelAndWindow()
     RECT frame = {0, 0, kPanelPosition.x + panelWidth + kPanelPosition.x,
                   kPanelPosition.y + panelHeight + kPanelPosition.y};
     AdjustWindowRectEx(&frame, kFormStyle, FALSE, 0);
-    Resize(m_hwnd, frame.right - frame.left, frame.bottom - frame.top);
+    Resize(m_hwnd, Width(frame), Height(frame));
 }
 
 LRESULT TInfoForm::LabelColors(HDC Context, HWND Label)

@@ -9,6 +9,7 @@
 #include "info/Info.h"
 #include "info/ShellRules.h"
 #include "platform/Format.h"
+#include "platform/Rect.h"
 #include "platform/WinHandles.h"
 #include "platform/WinText.h"
 #include "platform/Error.h"
@@ -142,8 +143,7 @@ void CenterOnWorkArea(HWND Form)
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
     RECT frame{};
     GetWindowRect(Form, &frame);
-    const POINT position =
-        CenteredPosition(workArea, frame.right - frame.left, frame.bottom - frame.top);
+    const POINT position = CenteredPosition(workArea, Width(frame), Height(frame));
     SetWindowPos(Form, nullptr, position.x, position.y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
