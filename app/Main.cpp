@@ -7,7 +7,6 @@
 
 #include "app/Unit1.h"
 #include "info/Info.h"
-#include "platform/ApplicationWindow.h"
 
 namespace {
 
@@ -32,12 +31,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int CmdShow)
     InitCommonControlsEx(&controls);
     try {
         TForm1 form;
-        Form1 = &form;
-        SetApplicationWindow(form.Handle());
-        const ScopeExit forget([] {
-            SetApplicationWindow(nullptr);
-            Form1 = nullptr;
-        });
         form.Show(CmdShow);
         return RunMessageLoop(form);
     } catch (const std::exception& error) {

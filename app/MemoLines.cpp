@@ -27,11 +27,6 @@ void AppendEndedLines(HWND Memo, const std::string& Lines)
 
 } // namespace
 
-void AppendLine(HWND Memo, const std::string& Line)
-{
-    AppendEndedLines(Memo, Line + "\r\n");
-}
-
 void AppendReport(HWND Memo, const std::function<void(const TLineSink& AppendLine)>& Report)
 {
     std::string lines;

@@ -15,8 +15,7 @@
 #include "mixer/Reports.h"
 #include "mixer/WinmmMixer.h"
 #include "platform/Controls.h"
-
-TForm1* Form1 = nullptr;
+#include "platform/Rect.h"
 
 namespace {
 
@@ -38,16 +37,6 @@ constexpr int kPageCount = 2;
 // Posted at creation: fills the pages not shown at start once the window has been shown.
 constexpr UINT kFillHiddenPages = WM_APP + 1;
 constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-
-int Width(const RECT& Rect)
-{
-    return Rect.right - Rect.left;
-}
-
-int Height(const RECT& Rect)
-{
-    return Rect.bottom - Rect.top;
-}
 
 void RegisterFormClass()
 {

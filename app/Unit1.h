@@ -61,6 +61,3 @@ private:
     SIZE m_laidOut = {-1, -1};       // the client size the controls were last laid out for
     HWND m_focusedControl = nullptr; // given back the focus when the window is activated again
 };
-
-/// The main window, for the whole run.
-extern TForm1* Form1;

@@ -36,21 +36,6 @@ std::wstring ExeFileName()
     return ExtractFileName(ExePath());
 }
 
-std::wstring ExeFolder()
-{
-    return ExtractFilePath(ExePath());
-}
-
-std::wstring ExeBaseName()
-{
-    return ExtractBaseName(ExePath());
-}
-
-void GetVersionInfoValue(const std::string& Key, const std::string& FileName, std::string& Value)
-{
-    GetVersionInfoValue(SystemVersionResources(), Key, FileName, Value);
-}
-
 void GetVersionInfoValue(const std::string& Key, const std::wstring& FileName, std::wstring& Value)
 {
     GetVersionInfoValue(SystemVersionResources(), Key, FileName, Value);
@@ -77,11 +62,6 @@ void SetVersionCaption(HWND Form, const std::wstring& FormName)
 void GetOSDescription(std::string& S)
 {
     GetOSDescription(SystemOsQueries(), S);
-}
-
-void GetFullOSDescription(std::string& S)
-{
-    GetFullOSDescription(SystemOsQueries(), S);
 }
 
 void GetShortOSDescription(std::string& S)

@@ -1,7 +1,7 @@
 // Unit Info: the routines behind the information window, on the running Windows.
 //
 // The decisions live in the portable files beside this one (VersionInfo, OSDescription,
-// ExePath, ShellRules), which take the platform as a parameter; here they meet the system.
+// PathRules, ShellRules), which take the platform as a parameter; here they meet the system.
 #pragma once
 
 #include <windows.h>
@@ -28,13 +28,9 @@ private:
 // lie in a folder whose name the system's ANSI code page cannot write.
 std::wstring ExePath();
 std::wstring ExeFileName();
-std::wstring ExeFolder(); // with its trailing separator
-std::wstring ExeBaseName();
 
-/// The string value Key of FileName's version resource, as 8-bit text in the system's ANSI code
-/// page (see the portable overload).
-void GetVersionInfoValue(const std::string& Key, const std::string& FileName, std::string& Value);
-/// The same in UTF-16, for display: the value in its own characters on every system.
+/// The string value Key of FileName's version resource (see the portable routine), in UTF-16 for
+/// display: the value in its own characters on every system.
 void GetVersionInfoValue(const std::string& Key, const std::wstring& FileName, std::wstring& Value);
 /// The information window's caption for the executable at ExePath: its title and file version.
 std::wstring VersionCaptionOf(const std::wstring& ExePath, const std::wstring& FormName);
@@ -42,17 +38,17 @@ std::wstring VersionCaptionOf(const std::wstring& ExePath, const std::wstring& F
 void SetVersionCaption(HWND Form, const std::wstring& FormName);
 
 void GetOSDescription(std::string& S);
-void GetFullOSDescription(std::string& S);
 void GetShortOSDescription(std::string& S);
 
 // The shell routines take and give UTF-16 paths, and refuse (with TError and a
 // message for the user) a path longer than the shell takes, rather than pass it on.
 
-/// Opens FileName (a document, folder or address) with the shell's default action. Nothing is
-/// reported: a click that cannot be served does nothing. An empty FileName does nothing.
-void ShellOpen(const std::wstring& FileName, const std::wstring& Params);
-/// Shows the shell's properties sheet of FileName; returns what the shell said.
-bool ShowFileProperties(const std::wstring& FileName);
+/// Opens FileName (a document, folder or address) with the shell's default action; what the shell
+/// shows for it is owned by Owner. Nothing is reported: a click that cannot be served does
+/// nothing. An empty FileName does nothing.
+void ShellOpen(HWND Owner, const std::wstring& FileName, const std::wstring& Params);
+/// Shows the shell's properties sheet of FileName, owned by Owner; returns what the shell said.
+bool ShowFileProperties(HWND Owner, const std::wstring& FileName);
 
 /// The file-system path of a shell folder (a CSIDL value); empty when it has none.
 void GetSpecialFolderPath(int FolderId, std::wstring& Path);

@@ -9,6 +9,8 @@
 #include "info/SystemPlatform.h"
 #include "platform/Controls.h"
 #include "platform/Format.h"
+#include "platform/Label.h"
+#include "platform/Rect.h"
 #include "platform/WinText.h"
 #include "platform/Error.h"
 
@@ -17,8 +19,6 @@ namespace {
 const wchar_t kFormClass[] = L"TInfoForm";
 const wchar_t kPanelClass[] = L"TInfoPanel";
 const wchar_t kImageClass[] = L"STATIC";
-const wchar_t kLabelClass[] = L"TLabel";
-const wchar_t kLinkLabelClass[] = L"TLinkLabel";
 const wchar_t kFormName[] = L"InfoForm";
 
 // The author's addresses, shown as the links' captions.
@@ -131,13 +131,14 @@ COLORREF TextColour(TLook Look)
 
 // Gives Control its new size, keeping its top-left corner; false, and nothing done, when it has
 // that size already.
-bool Resize(HWND Control, int Width, int Height)
+bool Resize(HWND Control, int NewWidth, int NewHeight)
 {
     RECT bounds;
     GetWindowRect(Control, &bounds);
-    if (bounds.right - bounds.left == Width && bounds.bottom - bounds.top == Height)
+    if (Width(bounds) == NewWidth && Height(bounds) == NewHeight)
         return false;
-    SetWindowPos(Control, nullptr, 0, 0, Width, Height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Control, nullptr, 0, 0, NewWidth, NewHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return true;
 }
 
@@ -158,8 +159,7 @@ TInfoForm::TInfoForm(HWND Owner) : m_owner(Owner)
 {
     RegisterFormClass();
     RegisterContainerClass(kPanelClass, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    RegisterLabelClass(kLabelClass, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    RegisterLabelClass(kLinkLabelClass, reinterpret_cast<LPCWSTR>(IDC_HAND));
+    RegisterLabelClasses();
     Create(0, kFormClass, kFormName, kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, Owner,
            "The information window could not be created.");
 }
@@ -303,8 +303,8 @@ void TInfoForm::FitPanelAndWindow()
             continue;
         RECT bounds;
         GetWindowRect(this->*label.Field, &bounds);
-        right = std::max(right, label.Position.x + (bounds.right - bounds.left));
-        bottom = std::max(bottom, label.Position.y + (bounds.bottom - bounds.top));
+        right = std::max(right, label.Position.x + Width(bounds));
+        bottom = std::max(bottom, label.Position.y + Height(bounds));
     }
     const int panelWidth = kPanelBorder + right + kContentMargin + kPanelBorder;
     const int panelHeight = kPanelBorder + bottom + kContentMargin + kPanelBorder;
@@ -313,7 +313,7 @@ void TInfoForm::FitPanelAndWindow()
     RECT frame = {0, 0, kPanelPosition.x + panelWidth + kPanelPosition.x,
                   kPanelPosition.y + panelHeight + kPanelPosition.y};
     AdjustWindowRectEx(&frame, kFormStyle, FALSE, 0);
-    Resize(m_hwnd, frame.right - frame.left, frame.bottom - frame.top);
+    Resize(m_hwnd, Width(frame), Height(frame));
 }
 
 LRESULT TInfoForm::LabelColors(HDC Context, HWND Label)
@@ -363,38 +363,40 @@ void TInfoForm::LabelClick(HWND Sender)
 
 void TInfoForm::lblURLClick(HWND Sender)
 {
-    ShellOpen(WindowTextOf(Sender), L"");
+    ShellOpen(m_hwnd, WindowTextOf(Sender), L"");
 }
 
 void TInfoForm::Label1Click(HWND)
 {
-    ShellOpen(kSearchAddress, L"");
+    ShellOpen(m_hwnd, kSearchAddress, L"");
 }
 
 void TInfoForm::lblMailClick(HWND)
 {
-    ShellOpen(MailForm(WindowTextOf(lblMail), ExeFileName()), L"");
+    ShellOpen(m_hwnd, MailForm(WindowTextOf(lblMail), ExeFileName()), L"");
 }
 
 void TInfoForm::LblExeNameClick(HWND)
 {
-    ShowFileProperties(ExePath());
+    ShowFileProperties(m_hwnd, ExePath());
 }
 
 void TInfoForm::LblLaunchOnStartupClick(HWND Sender)
 {
+    TSystemShell shell(m_hwnd);
     CreateShortcutIn(FolderOfSender(Sender, {{LblLaunchOnStartup, TInfoFolder::Startup},
                                              {LblLaunchOnDesktop, TInfoFolder::Desktop},
                                              {LblLaunchOnSendTo, TInfoFolder::SendTo}}),
-                     ExePath(), SystemShell());
+                     ExePath(), shell);
 }
 
 void TInfoForm::LblOpenStartupClick(HWND Sender)
 {
+    TSystemShell shell(m_hwnd);
     OpenFolder(FolderOfSender(Sender, {{LblOpenStartup, TInfoFolder::Startup},
                                        {LblOpenFolderIn, TInfoFolder::ProgramFolder},
                                        {LblOpenSendTo, TInfoFolder::SendTo}}),
-               ExePath(), SystemShell());
+               ExePath(), shell);
 }
 
 void TInfoForm::UpdateStatus()

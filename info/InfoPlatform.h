@@ -8,28 +8,10 @@
 
 #include "platform/WinCompat.h"
 
-/// What the text routines need to know of the system's ANSI code page.
-class IAnsiCodePage {
-public:
-    virtual ~IAnsiCodePage() = default;
-    /// IsDBCSLeadByte: whether Byte starts a double-byte character.
-    virtual bool IsLeadByte(unsigned char Byte) const = 0;
-    /// CharLowerBuffA: Text in the code page's lower case.
-    virtual std::string ToLower(const std::string& Text) const = 0;
-};
-
-/// The version-resource service (version.dll), in its ANSI and its wide forms. A block read with
-/// one form is queried with the same form.
+/// The version-resource service (version.dll), in its wide form.
 class IVersionResources {
 public:
     virtual ~IVersionResources() = default;
-    /// GetFileVersionInfoSizeA
-    virtual DWORD GetInfoSize(const char* FileName, DWORD* Handle) = 0;
-    /// GetFileVersionInfoA
-    virtual BOOL GetInfo(const char* FileName, DWORD Handle, DWORD Size, void* Data) = 0;
-    /// VerQueryValueA
-    virtual BOOL QueryValue(const void* Block, const char* SubBlock, void** Buffer,
-                            UINT* Length) = 0;
     /// GetFileVersionInfoSizeW
     virtual DWORD GetInfoSize(const wchar_t* FileName, DWORD* Handle) = 0;
     /// GetFileVersionInfoW

@@ -8,8 +8,8 @@
 
 #include "info/Info.h"
 #include "info/ShellRules.h"
-#include "platform/ApplicationWindow.h"
 #include "platform/Format.h"
+#include "platform/Rect.h"
 #include "platform/WinHandles.h"
 #include "platform/WinText.h"
 #include "platform/Error.h"
@@ -56,27 +56,27 @@ UniqueInterface<Interface> Query(IUnknown* Object, REFIID Id)
 
 } // namespace
 
-void ShellOpen(const std::wstring& FileName, const std::wstring& Params)
+void ShellOpen(HWND Owner, const std::wstring& FileName, const std::wstring& Params)
 {
     if (FileName.empty())
         return;
     try {
         RequireShellPath(FileName);
         const std::wstring directory = ShellOpenDirectory(FileName);
-        ShellExecuteW(ApplicationWindow(), nullptr, FileName.c_str(), Params.c_str(),
+        ShellExecuteW(Owner, nullptr, FileName.c_str(), Params.c_str(),
                       directory.empty() ? nullptr : directory.c_str(), SW_SHOW);
     } catch (...) {
         // A click that cannot be served does nothing visible.
     }
 }
 
-bool ShowFileProperties(const std::wstring& FileName)
+bool ShowFileProperties(HWND Owner, const std::wstring& FileName)
 {
     RequireShellPath(FileName);
     SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = SEE_MASK_INVOKEIDLIST | SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
-    info.hwnd = ApplicationWindow();
+    info.hwnd = Owner;
     info.lpVerb = L"properties";
     info.lpFile = FileName.c_str();
     const bool shown = ShellExecuteExW(&info) != FALSE;
@@ -89,7 +89,8 @@ void GetSpecialFolderPath(int FolderId, std::wstring& Path)
 {
     Path.clear();
     UniqueComMemory<LPITEMIDLIST> folder;
-    if (FAILED(SHGetSpecialFolderLocation(ApplicationWindow(), FolderId, folder.put())) || !folder)
+    // The call's window is reserved: it shows nothing.
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, FolderId, folder.put())) || !folder)
         return;
     wchar_t path[MAX_PATH + 1] = {};
     if (SHGetPathFromIDListW(folder.get(), path))
@@ -142,8 +143,7 @@ void CenterOnWorkArea(HWND Form)
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
     RECT frame{};
     GetWindowRect(Form, &frame);
-    const POINT position =
-        CenteredPosition(workArea, frame.right - frame.left, frame.bottom - frame.top);
+    const POINT position = CenteredPosition(workArea, Width(frame), Height(frame));
     SetWindowPos(Form, nullptr, position.x, position.y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

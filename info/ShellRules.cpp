@@ -2,6 +2,7 @@
 
 #include "info/PathRules.h"
 #include "platform/Error.h"
+#include "platform/Rect.h"
 
 void RequireShellPath(const std::wstring& Path)
 {
@@ -26,12 +27,12 @@ std::wstring ShortcutWorkingDirectory(const std::wstring& Target)
     return ExtractFileDir(Target);
 }
 
-POINT CenteredPosition(const RECT& WorkArea, LONG Width, LONG Height)
+POINT CenteredPosition(const RECT& WorkArea, LONG FrameWidth, LONG FrameHeight)
 {
     // Placed on the work area itself, which need not start at the screen's origin (a taskbar on
     // the left or at the top moves it).
     POINT position;
-    position.x = WorkArea.left + (WorkArea.right - WorkArea.left - Width) / 2;
-    position.y = WorkArea.top + (WorkArea.bottom - WorkArea.top - Height) / 2;
+    position.x = WorkArea.left + (Width(WorkArea) - FrameWidth) / 2;
+    position.y = WorkArea.top + (Height(WorkArea) - FrameHeight) / 2;
     return position;
 }

@@ -24,6 +24,6 @@ std::wstring ShortcutPath(const std::wstring& Folder, const std::wstring& LinkNa
 /// The working directory of a shortcut to Target: Target's folder, "C:\" for a drive's root.
 std::wstring ShortcutWorkingDirectory(const std::wstring& Target);
 
-/// Where a Width x Height window goes to be centred on WorkArea (halves truncated toward zero,
-/// so a window larger than the work area starts before it).
-POINT CenteredPosition(const RECT& WorkArea, LONG Width, LONG Height);
+/// Where a FrameWidth x FrameHeight window goes to be centred on WorkArea (halves truncated
+/// toward zero, so a window larger than the work area starts before it).
+POINT CenteredPosition(const RECT& WorkArea, LONG FrameWidth, LONG FrameHeight);

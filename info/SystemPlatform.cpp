@@ -11,18 +11,6 @@
 
 namespace {
 
-class WindowsCodePage final : public IAnsiCodePage {
-public:
-    bool IsLeadByte(unsigned char Byte) const override { return IsDBCSLeadByte(Byte) != FALSE; }
-    std::string ToLower(const std::string& Text) const override
-    {
-        std::string lower = Text;
-        if (!lower.empty())
-            CharLowerBuffA(lower.data(), static_cast<DWORD>(lower.size()));
-        return lower;
-    }
-};
-
 // version.dll is not among the DLLs Windows always takes from its own folder: bound at run time
 // from the system folder, never from the program's.
 class WindowsVersionResources final : public IVersionResources {
@@ -31,38 +19,23 @@ public:
     {
         if (!m_version)
             throw TError("The version library version.dll could not be loaded.");
-        m_getInfoSize = Bind<decltype(GetFileVersionInfoSizeA)>("GetFileVersionInfoSizeA");
-        m_getInfo = Bind<decltype(GetFileVersionInfoA)>("GetFileVersionInfoA");
-        m_queryValue = Bind<decltype(VerQueryValueA)>("VerQueryValueA");
-        m_getInfoSizeW = Bind<decltype(GetFileVersionInfoSizeW)>("GetFileVersionInfoSizeW");
-        m_getInfoW = Bind<decltype(GetFileVersionInfoW)>("GetFileVersionInfoW");
-        m_queryValueW = Bind<decltype(VerQueryValueW)>("VerQueryValueW");
+        m_getInfoSize = Bind<decltype(GetFileVersionInfoSizeW)>("GetFileVersionInfoSizeW");
+        m_getInfo = Bind<decltype(GetFileVersionInfoW)>("GetFileVersionInfoW");
+        m_queryValue = Bind<decltype(VerQueryValueW)>("VerQueryValueW");
     }
 
-    DWORD GetInfoSize(const char* FileName, DWORD* Handle) override
+    DWORD GetInfoSize(const wchar_t* FileName, DWORD* Handle) override
     {
         return m_getInfoSize(FileName, Handle);
     }
-    BOOL GetInfo(const char* FileName, DWORD Handle, DWORD Size, void* Data) override
-    {
-        return m_getInfo(FileName, Handle, Size, Data);
-    }
-    BOOL QueryValue(const void* Block, const char* SubBlock, void** Buffer, UINT* Length) override
-    {
-        return m_queryValue(Block, SubBlock, Buffer, Length);
-    }
-    DWORD GetInfoSize(const wchar_t* FileName, DWORD* Handle) override
-    {
-        return m_getInfoSizeW(FileName, Handle);
-    }
     BOOL GetInfo(const wchar_t* FileName, DWORD Handle, DWORD Size, void* Data) override
     {
-        return m_getInfoW(FileName, Handle, Size, Data);
+        return m_getInfo(FileName, Handle, Size, Data);
     }
     BOOL QueryValue(const void* Block, const wchar_t* SubBlock, void** Buffer,
                     UINT* Length) override
     {
-        return m_queryValueW(Block, SubBlock, Buffer, Length);
+        return m_queryValue(Block, SubBlock, Buffer, Length);
     }
 
 private:
@@ -73,12 +46,9 @@ private:
     }
 
     UniqueModule m_version;
-    decltype(&GetFileVersionInfoSizeA) m_getInfoSize = nullptr;
-    decltype(&GetFileVersionInfoA) m_getInfo = nullptr;
-    decltype(&VerQueryValueA) m_queryValue = nullptr;
-    decltype(&GetFileVersionInfoSizeW) m_getInfoSizeW = nullptr;
-    decltype(&GetFileVersionInfoW) m_getInfoW = nullptr;
-    decltype(&VerQueryValueW) m_queryValueW = nullptr;
+    decltype(&GetFileVersionInfoSizeW) m_getInfoSize = nullptr;
+    decltype(&GetFileVersionInfoW) m_getInfo = nullptr;
+    decltype(&VerQueryValueW) m_queryValue = nullptr;
 };
 
 class WindowsOsQueries final : public IOsQueries {
@@ -155,41 +125,6 @@ std::string LocaleText(LCTYPE Item, const char* Fallback)
     return length > 0 ? WideToUtf8(std::wstring(text, static_cast<size_t>(length) - 1)) : Fallback;
 }
 
-// The shell as the window's links use it: unit Info's shell routines.
-class WindowsInfoShell final : public IInfoShell {
-public:
-    void ShellOpen(const std::wstring& FileName, const std::wstring& Params) override
-    {
-        ::ShellOpen(FileName, Params);
-    }
-    bool ShowFileProperties(const std::wstring& FileName) override
-    {
-        return ::ShowFileProperties(FileName);
-    }
-    void GetFolder(TInfoFolder Folder, std::wstring& Path) override
-    {
-        switch (Folder) {
-        case TInfoFolder::Startup:
-            GetStartupFolder(Path);
-            break;
-        case TInfoFolder::Desktop:
-            GetDesktopFolder(Path);
-            break;
-        case TInfoFolder::SendTo:
-            GetSendToFolder(Path);
-            break;
-        default:
-            Path.clear();
-            break;
-        }
-    }
-    void CreateShortcut(const std::wstring& Target, const std::wstring& Folder,
-                        const std::wstring& LinkName) override
-    {
-        ::CreateShortcut(Target, Folder, LinkName);
-    }
-};
-
 } // namespace
 
 IStatusQueries& SystemStatusQueries()
@@ -206,12 +141,6 @@ TNumberSeparators UserNumberSeparators()
     return separators;
 }
 
-const IAnsiCodePage& SystemCodePage()
-{
-    static const WindowsCodePage codePage;
-    return codePage;
-}
-
 IVersionResources& SystemVersionResources()
 {
     static WindowsVersionResources resources;
@@ -224,8 +153,36 @@ IOsQueries& SystemOsQueries()
     return queries;
 }
 
-IInfoShell& SystemShell()
+void TSystemShell::ShellOpen(const std::wstring& FileName, const std::wstring& Params)
 {
-    static WindowsInfoShell shell;
-    return shell;
+    ::ShellOpen(m_owner, FileName, Params);
+}
+
+bool TSystemShell::ShowFileProperties(const std::wstring& FileName)
+{
+    return ::ShowFileProperties(m_owner, FileName);
+}
+
+void TSystemShell::GetFolder(TInfoFolder Folder, std::wstring& Path)
+{
+    switch (Folder) {
+    case TInfoFolder::Startup:
+        GetStartupFolder(Path);
+        break;
+    case TInfoFolder::Desktop:
+        GetDesktopFolder(Path);
+        break;
+    case TInfoFolder::SendTo:
+        GetSendToFolder(Path);
+        break;
+    default:
+        Path.clear();
+        break;
+    }
+}
+
+void TSystemShell::CreateShortcut(const std::wstring& Target, const std::wstring& Folder,
+                                  const std::wstring& LinkName)
+{
+    ::CreateShortcut(Target, Folder, LinkName);
 }

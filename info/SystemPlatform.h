@@ -4,8 +4,6 @@
 #include "info/InfoPlatform.h"
 #include "info/Status.h"
 
-/// The system's ANSI code page.
-const IAnsiCodePage& SystemCodePage();
 /// version.dll, bound from the system folder on first use; throws TError when it
 /// cannot be.
 IVersionResources& SystemVersionResources();
@@ -16,5 +14,18 @@ IOsQueries& SystemOsQueries();
 IStatusQueries& SystemStatusQueries();
 /// The user's locale separators for numbers, in UTF-8.
 TNumberSeparators UserNumberSeparators();
-/// Unit Info's shell routines, as the information window's links use them.
-IInfoShell& SystemShell();
+/// Unit Info's shell routines, as the information window's links use them: what the shell shows
+/// for them is owned by Owner.
+class TSystemShell final : public IInfoShell {
+public:
+    explicit TSystemShell(HWND Owner) : m_owner(Owner) {}
+
+    void ShellOpen(const std::wstring& FileName, const std::wstring& Params) override;
+    bool ShowFileProperties(const std::wstring& FileName) override;
+    void GetFolder(TInfoFolder Folder, std::wstring& Path) override;
+    void CreateShortcut(const std::wstring& Target, const std::wstring& Folder,
+                        const std::wstring& LinkName) override;
+
+private:
+    HWND m_owner;
+};

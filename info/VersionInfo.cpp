@@ -14,9 +14,8 @@ namespace {
 // Where the data VerQueryValue returns for Path lies, cut to what lies inside Block: a file may
 // report any length, and nothing outside the buffer is ever read. UnitSize is the size of the
 // units the service counts the length in.
-template <class Char>
 std::optional<std::string> QueryBlock(IVersionResources& Resources, const std::vector<char>& Block,
-                                      const std::basic_string<Char>& Path, size_t UnitSize)
+                                      const std::wstring& Path, size_t UnitSize)
 {
     void* data = nullptr;
     UINT length = 0;
@@ -31,34 +30,37 @@ std::optional<std::string> QueryBlock(IVersionResources& Resources, const std::v
     return std::string(begin, bytes);
 }
 
-template <class Char>
-bool IsBlankOrControl(Char Character)
+// The sub-block path as the wide service takes it; Path is ASCII.
+std::wstring WidePath(const std::string& Path)
 {
-    return static_cast<std::make_unsigned_t<Char>>(Character) <= 32;
+    return std::wstring(Path.begin(), Path.end());
 }
 
-template <class Char>
-std::basic_string<Char> Trimmed(const std::basic_string<Char>& Text)
+bool IsBlankOrControl(wchar_t Character)
 {
-    const auto first = std::find_if_not(Text.begin(), Text.end(), IsBlankOrControl<Char>);
-    const auto last = std::find_if_not(Text.rbegin(), Text.rend(), IsBlankOrControl<Char>).base();
-    return first < last ? std::basic_string<Char>(first, last) : std::basic_string<Char>();
+    return static_cast<std::make_unsigned_t<wchar_t>>(Character) <= 32;
 }
 
-// Text in the units of Char, from the bytes of a value; a last incomplete unit is dropped.
-template <class Char>
-std::basic_string<Char> TextOfBytes(const std::string& Bytes)
+std::wstring Trimmed(const std::wstring& Text)
 {
-    std::basic_string<Char> text(Bytes.size() / sizeof(Char), Char());
+    const auto first = std::find_if_not(Text.begin(), Text.end(), IsBlankOrControl);
+    const auto last = std::find_if_not(Text.rbegin(), Text.rend(), IsBlankOrControl).base();
+    return first < last ? std::wstring(first, last) : std::wstring();
+}
+
+// UTF-16 text from the bytes of a value; a last incomplete unit is dropped.
+std::wstring TextOfBytes(const std::string& Bytes)
+{
+    std::wstring text(Bytes.size() / sizeof(wchar_t), L'\0');
     if (!text.empty())
-        std::memcpy(text.data(), Bytes.data(), text.size() * sizeof(Char));
+        std::memcpy(text.data(), Bytes.data(), text.size() * sizeof(wchar_t));
     return text;
 }
 
-// The ANSI or the wide reader: the same steps, with the service's form of the same name.
-template <class Char>
-void ReadVersionValue(IVersionResources& Resources, const std::string& Key,
-                      const std::basic_string<Char>& FileName, std::basic_string<Char>& Value)
+} // namespace
+
+void GetVersionInfoValue(IVersionResources& Resources, const std::string& Key,
+                         const std::wstring& FileName, std::wstring& Value)
 {
     DWORD handle = 0;
     const DWORD size = Resources.GetInfoSize(FileName.c_str(), &handle);
@@ -68,12 +70,10 @@ void ReadVersionValue(IVersionResources& Resources, const std::string& Key,
     if (!Resources.GetInfo(FileName.c_str(), 0, size, block.data()))
         return;
 
-    // The first translation entry: language in the low 16 bits, code page in the high ones.
-    // Its length counts bytes in either form.
-    const std::string translationPath = "\\VarFileInfo\\Translation";
+    // The first translation entry: language in the low 16 bits, code page in the high ones. Its
+    // length counts bytes.
     const std::optional<std::string> translation =
-        QueryBlock(Resources, block,
-                   std::basic_string<Char>(translationPath.begin(), translationPath.end()), 1);
+        QueryBlock(Resources, block, L"\\VarFileInfo\\Translation", 1);
     if (!translation || translation->size() < sizeof(DWORD))
         return;
     DWORD entry;
@@ -84,43 +84,12 @@ void ReadVersionValue(IVersionResources& Resources, const std::string& Key,
                              Format("%04X%04X", static_cast<unsigned>(entry & 0xFFFF),
                                     static_cast<unsigned>(entry >> 16)) +
                              "\\" + Key;
-    const std::optional<std::string> bytes = QueryBlock(
-        Resources, block, std::basic_string<Char>(path.begin(), path.end()), sizeof(Char));
+    const std::optional<std::string> bytes =
+        QueryBlock(Resources, block, WidePath(path), sizeof(wchar_t));
     if (!bytes)
         return;
-    const std::basic_string<Char> text = TextOfBytes<Char>(*bytes);
-    Value = Trimmed(text.substr(0, text.find(Char())));
-}
-
-} // namespace
-
-void GetVersionInfoValue(IVersionResources& Resources, const std::string& Key,
-                         const std::string& FileName, std::string& Value)
-{
-    ReadVersionValue(Resources, Key, FileName, Value);
-}
-
-void GetVersionInfoValue(IVersionResources& Resources, const std::string& Key,
-                         const std::wstring& FileName, std::wstring& Value)
-{
-    ReadVersionValue(Resources, Key, FileName, Value);
-}
-
-std::string ApplicationTitle(const std::string& ExePath, const IAnsiCodePage& CodePage)
-{
-    std::string title = ExtractFileName(ExePath, CodePage);
-    title = title.substr(0, title.find('.'));
-    if (title.empty())
-        return title;
-    const size_t first =
-        CodePage.IsLeadByte(static_cast<unsigned char>(title[0])) && title.size() > 1 ? 2 : 1;
-    return title.substr(0, first) + CodePage.ToLower(title.substr(first));
-}
-
-std::string VersionCaption(const std::string& Title, const std::string& FileVersion,
-                           const std::string& FormName)
-{
-    return Title + " " + Format("Ver.%s", FileVersion.c_str()) + " - " + FormName;
+    const std::wstring text = TextOfBytes(*bytes);
+    Value = Trimmed(text.substr(0, text.find(L'\0')));
 }
 
 std::wstring ApplicationTitle(const std::wstring& ExePath,

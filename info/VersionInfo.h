@@ -21,26 +21,20 @@ inline constexpr char kVerProductVersion[] = "ProductVersion";
 inline constexpr char kVerSpecialBuild[] = "SpecialBuild";
 
 /// Reads the string value Key of FileName's version resource, under the resource's first
-/// translation, into Value, with leading and trailing codes 0 to 32 removed. When the file has no
-/// version resource, no translation, or no such value (or an empty one), Value keeps what the
-/// caller put in. Key is looked up literally, whatever characters it holds.
-void GetVersionInfoValue(IVersionResources& Resources, const std::string& Key,
-                         const std::string& FileName, std::string& Value);
-/// The same through the service's wide form: the value in its own characters, whatever the
-/// system's code page, for a file whose path may hold any character. Key is one of the names
-/// above (ASCII).
+/// translation, into Value, with leading and trailing codes 0 to 32 removed: the value in its own
+/// characters, whatever the system's code page, for a file whose path may hold any character.
+/// When the file has no version resource, no translation, or no such value (or an empty one),
+/// Value keeps what the caller put in. Key, ASCII (one of the names above), is looked up as it
+/// stands: a "%" in it is just a character.
 void GetVersionInfoValue(IVersionResources& Resources, const std::string& Key,
                          const std::wstring& FileName, std::wstring& Value);
 
 /// The default application title: the executable's file name cut at its first ".", every
-/// character after the first in lower case ("KORVALE.EXE" gives "Korvale").
-std::string ApplicationTitle(const std::string& ExePath, const IAnsiCodePage& CodePage);
-/// The same for a UTF-16 path, lowered by ToLower (the system's CharLowerBuffW).
+/// character after the first lowered by ToLower (the system's CharLowerBuffW): "KORVALE.EXE"
+/// gives "Korvale".
 std::wstring ApplicationTitle(const std::wstring& ExePath,
                               const std::function<std::wstring(const std::wstring&)>& ToLower);
 
 /// The information window's caption: "<title> Ver.<version> - <form name>".
-std::string VersionCaption(const std::string& Title, const std::string& FileVersion,
-                           const std::string& FormName);
 std::wstring VersionCaption(const std::wstring& Title, const std::wstring& FileVersion,
                             const std::wstring& FormName);

@@ -30,12 +30,6 @@ void RegisterWindowClass(const TWindowClass& Class);
 void RegisterContainerClass(const wchar_t* ClassName,
                             HBRUSH Background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
 
-/// Registers (once per process) ClassName as a one-line text label drawn by the program: it takes
-/// its colours and background brush from its parent's WM_CTLCOLORSTATIC answer, its font from
-/// WM_SETFONT, and with SS_NOTIFY reports clicks as STN_CLICKED. Cursor is the one shown over it
-/// (the hand for labels that act as links).
-void RegisterLabelClass(const wchar_t* ClassName, LPCWSTR Cursor);
-
 /// Creates a visible-or-not child window; throws TError when the system refuses.
 HWND CreateChild(const wchar_t* ClassName, const wchar_t* Text, DWORD Style, DWORD ExStyle,
                  HWND Parent, int Left, int Top, int Width, int Height);
@@ -45,10 +39,6 @@ void SetFontOfChildren(HWND Window, HFONT Font);
 
 /// The text of Window.
 std::wstring WindowTextOf(HWND Window);
-
-/// The size a label of RegisterLabelClass needs for its text in its font, measured on the device
-/// context Measuring: the text's width and the height of the font's lines.
-SIZE LabelTextSize(HDC Measuring, HWND Label);
 
 /// A font of Face whose characters are Height pixels high, of Weight (FW_NORMAL, FW_BOLD),
 /// underlined or not, in Charset; throws TError when the system refuses.

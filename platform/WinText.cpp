@@ -44,11 +44,6 @@ std::wstring AnsiToWide(const std::string& Ansi)
     return ToWide(CP_ACP, Ansi);
 }
 
-std::string WideToAnsi(const std::wstring& Wide)
-{
-    return FromWide(CP_ACP, Wide);
-}
-
 std::wstring Utf8ToWide(const std::string& Utf8)
 {
     return ToWide(CP_UTF8, Utf8);

@@ -7,8 +7,6 @@
 
 /// The ANSI-code-page text Ansi as UTF-16.
 std::wstring AnsiToWide(const std::string& Ansi);
-/// The UTF-16 text Wide in the ANSI code page; characters it lacks become the default character.
-std::string WideToAnsi(const std::wstring& Wide);
 /// The UTF-8 text Utf8 as UTF-16.
 std::wstring Utf8ToWide(const std::string& Utf8);
 /// The UTF-16 text Wide as UTF-8.

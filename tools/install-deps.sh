@@ -29,11 +29,8 @@ if [ -n "$missing" ]; then
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
 fi
 
-# The Japanese locale, under which Wine runs with the ANSI code page 932, and a German one, whose
-# decimal comma the JSON report must not pick up.
-for name in ja_JP de_DE; do
-  if ! locale -a 2>/dev/null | grep -qi "^$name\.utf-\?8\$"; then
-    echo "Generating the $name.UTF-8 locale"
-    $sudo localedef -i "$name" -f UTF-8 "$name.UTF-8"
-  fi
-done
+# A German locale, whose decimal comma the JSON report must not pick up.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  echo "Generating the de_DE.UTF-8 locale"
+  $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8
+fi

@@ -16,22 +16,31 @@ FakeVersionResources KorvaleLike()
 {
     FakeVersionResources resources;
     resources.AddTranslations({{0x0409, 0x04E4}});
-    resources.Add(kVersionPath, "0.8.1.24");
+    resources.AddWide(kVersionPath, L"0.8.1.24");
     return resources;
 }
 
-std::string Read(FakeVersionResources& Resources, const std::string& Key,
-                 const std::string& Before = "caller's text")
+std::wstring Read(FakeVersionResources& Resources, const std::string& Key,
+                  const std::wstring& Before = L"caller's text")
 {
-    std::string value = Before;
-    GetVersionInfoValue(Resources, Key, "C:\\Korvale.exe", value);
+    std::wstring value = Before;
+    GetVersionInfoValue(Resources, Key, L"C:\\Korvale.exe", value);
     return value;
+}
+
+// Lower case for the ASCII letters, as the system's rules give it for them.
+std::wstring AsciiLower(const std::wstring& Text)
+{
+    std::wstring lowered = Text;
+    for (wchar_t& unit : lowered)
+        unit = unit >= L'A' && unit <= L'Z' ? unit - L'A' + L'a' : unit;
+    return lowered;
 }
 
 TEST(GetVersionInfoValue, ReadsTheValueUnderTheFirstTranslation)
 {
     FakeVersionResources resources = KorvaleLike();
-    EXPECT_EQ(Read(resources, "FileVersion"), "0.8.1.24");
+    EXPECT_EQ(Read(resources, "FileVersion"), L"0.8.1.24");
     EXPECT_EQ(resources.Queries.back(), kVersionPath);
 
     const struct {
@@ -43,36 +52,36 @@ TEST(GetVersionInfoValue, ReadsTheValueUnderTheFirstTranslation)
     for (const auto& tested : translations) {
         FakeVersionResources other;
         other.AddTranslations({{tested.Language, tested.CodePage}});
-        other.Add(tested.Path, "1.0");
-        EXPECT_EQ(Read(other, "FileVersion"), "1.0") << tested.Path;
+        other.AddWide(tested.Path, L"1.0");
+        EXPECT_EQ(Read(other, "FileVersion"), L"1.0") << tested.Path;
     }
 
     // Only the first pair counts, even when the key is only under the second.
     FakeVersionResources two;
     two.AddTranslations({{0x0409, 0x04E4}, {0x0411, 0x03A4}});
-    two.Add("\\StringFileInfo\\041103A4\\FileVersion", "2.0");
-    EXPECT_EQ(Read(two, "FileVersion"), "caller's text");
+    two.AddWide("\\StringFileInfo\\041103A4\\FileVersion", L"2.0");
+    EXPECT_EQ(Read(two, "FileVersion"), L"caller's text");
 }
 
 TEST(GetVersionInfoValue, TrimsBlanksAndControlsAndStopsAtTheTerminator)
 {
     const struct {
-        std::string Stored;
+        std::wstring Stored;
         std::optional<UINT> Reported;
-        const char* Expected;
+        const wchar_t* Expected;
     } cases[] = {
-        {"  0.8.1.24  ", std::nullopt, "0.8.1.24"},
-        {"\t0.8 1\r\n", std::nullopt, "0.8 1"},
-        {"     ", std::nullopt, ""}, // blanks only: an empty value, not the caller's text
-        {std::string("0.8.1.24\0", 9), std::nullopt, "0.8.1.24"},
-        {std::string("0.8\0junk", 8), std::nullopt, "0.8"},
-        {"0.8.1.24", 3, "0.8"},         // never more than the reported length
-        {"0.8.1.24", 5000, "0.8.1.24"}, // nor past the end of the block
+        {L"  0.8.1.24  ", std::nullopt, L"0.8.1.24"},
+        {L"\t0.8 1\r\n", std::nullopt, L"0.8 1"},
+        {L"     ", std::nullopt, L""}, // blanks only: an empty value, not the caller's text
+        {std::wstring(L"0.8.1.24\0", 9), std::nullopt, L"0.8.1.24"},
+        {std::wstring(L"0.8\0junk", 8), std::nullopt, L"0.8"},
+        {L"0.8.1.24", 3, L"0.8"},         // never more than the reported length
+        {L"0.8.1.24", 5000, L"0.8.1.24"}, // nor past the end of the block
     };
     for (const auto& tested : cases) {
         FakeVersionResources resources;
         resources.AddTranslations({{0x0409, 0x04E4}});
-        resources.Add(kVersionPath, tested.Stored, tested.Reported);
+        resources.AddWide(kVersionPath, tested.Stored, tested.Reported);
         EXPECT_EQ(Read(resources, "FileVersion"), tested.Expected)
             << testing::PrintToString(tested.Stored);
     }
@@ -82,39 +91,39 @@ TEST(GetVersionInfoValue, KeepsTheCallersTextWhenThereIsNothingToRead)
 {
     FakeVersionResources noResource = KorvaleLike();
     noResource.HasResource = false;
-    EXPECT_EQ(Read(noResource, "FileVersion"), "caller's text");
+    EXPECT_EQ(Read(noResource, "FileVersion"), L"caller's text");
 
     FakeVersionResources unreadable = KorvaleLike();
     unreadable.ReadFails = true;
-    EXPECT_EQ(Read(unreadable, "FileVersion"), "caller's text");
+    EXPECT_EQ(Read(unreadable, "FileVersion"), L"caller's text");
 
     FakeVersionResources noTranslation;
-    noTranslation.Add(kVersionPath, "0.8.1.24");
-    EXPECT_EQ(Read(noTranslation, "FileVersion"), "caller's text");
+    noTranslation.AddWide(kVersionPath, L"0.8.1.24");
+    EXPECT_EQ(Read(noTranslation, "FileVersion"), L"caller's text");
 
     // A translation value shorter than one entry is no translation.
     FakeVersionResources shortTranslation;
     shortTranslation.Add("\\VarFileInfo\\Translation", std::string("\x09\x04", 2));
-    shortTranslation.Add(kVersionPath, "0.8.1.24");
-    EXPECT_EQ(Read(shortTranslation, "FileVersion"), "caller's text");
+    shortTranslation.AddWide(kVersionPath, L"0.8.1.24");
+    EXPECT_EQ(Read(shortTranslation, "FileVersion"), L"caller's text");
 
     FakeVersionResources emptyValue = KorvaleLike();
-    emptyValue.Add("\\StringFileInfo\\040904E4\\Comment", "", 0);
-    EXPECT_EQ(Read(emptyValue, "Comment"), "caller's text");
-    EXPECT_EQ(Read(emptyValue, "Comments"), "caller's text");
-    EXPECT_EQ(Read(emptyValue, "Comments", ""), "");
+    emptyValue.AddWide("\\StringFileInfo\\040904E4\\Comment", L"", 0);
+    EXPECT_EQ(Read(emptyValue, "Comment"), L"caller's text");
+    EXPECT_EQ(Read(emptyValue, "Comments"), L"caller's text");
+    EXPECT_EQ(Read(emptyValue, "Comments", L""), L"");
 
     FakeVersionResources outside = KorvaleLike();
     outside.AddOutsideBlock("\\StringFileInfo\\040904E4\\InternalName");
-    EXPECT_EQ(Read(outside, "InternalName"), "caller's text");
+    EXPECT_EQ(Read(outside, "InternalName"), L"caller's text");
 }
 
 // The key is data: a "%" in it is looked up as it stands and never formats anything.
 TEST(GetVersionInfoValue, LooksAKeyWithPercentSignsUpLiterally)
 {
     FakeVersionResources resources = KorvaleLike();
-    resources.Add("\\StringFileInfo\\040904E4\\Rate %s%n%d", "100%");
-    EXPECT_EQ(Read(resources, "Rate %s%n%d"), "100%");
+    resources.AddWide("\\StringFileInfo\\040904E4\\Rate %s%n%d", L"100%");
+    EXPECT_EQ(Read(resources, "Rate %s%n%d"), L"100%");
     EXPECT_EQ(resources.Queries.back(), "\\StringFileInfo\\040904E4\\Rate %s%n%d");
 }
 
@@ -155,34 +164,18 @@ TEST(GetVersionInfoValue, ReadsWideValuesInTheirOwnCharacters)
 
 TEST(VersionCaption, NamesTitleVersionAndForm)
 {
-    const TestCodePage1252 codePage;
-    EXPECT_EQ(VersionCaption(ApplicationTitle("C:\\Program Files\\Korvale\\Korvale.exe", codePage),
-                             "0.8.1.24", "InfoForm"),
-              "Korvale Ver.0.8.1.24 - InfoForm");
-    EXPECT_EQ(VersionCaption("Korvale", "", "InfoForm"), "Korvale Ver. - InfoForm");
-
-    const auto lower = [](const std::wstring& Text) {
-        std::wstring lowered = Text;
-        for (wchar_t& unit : lowered)
-            unit = unit >= L'A' && unit <= L'Z' ? unit - L'A' + L'a' : unit;
-        return lowered;
-    };
-    EXPECT_EQ(VersionCaption(ApplicationTitle(L"C:\\\x041A\\KORVALE.EXE", lower), L"0.8.1.24",
+    EXPECT_EQ(VersionCaption(ApplicationTitle(L"C:\\\x041A\\KORVALE.EXE", AsciiLower), L"0.8.1.24",
                              L"InfoForm"),
               L"Korvale Ver.0.8.1.24 - InfoForm");
+    EXPECT_EQ(VersionCaption(L"Korvale", L"", L"InfoForm"), L"Korvale Ver. - InfoForm");
 }
 
 TEST(ApplicationTitle, CutsAtTheFirstDotAndLowersAllButTheFirstCharacter)
 {
-    const TestCodePage1252 western;
-    const TestCodePage932 japanese;
-    EXPECT_EQ(ApplicationTitle("C:\\Apps\\KORVALE.EXE", western), "Korvale");
-    EXPECT_EQ(ApplicationTitle("C:\\my.apps\\korvale.v2.exe", western), "korvale");
-    EXPECT_EQ(ApplicationTitle("Korvale", western), "Korvale");
-    EXPECT_EQ(ApplicationTitle("C:\\.hidden", western), "");
-    // A double-byte first character stays whole, and trail bytes are never taken for letters:
-    // 0x83 0x41 is a katakana character whose second byte is the code of "A".
-    EXPECT_EQ(ApplicationTitle("C:\\\x83\x41\x83\x41TOOL.exe", japanese), "\x83\x41\x83\x41tool");
+    EXPECT_EQ(ApplicationTitle(L"C:\\Apps\\KORVALE.EXE", AsciiLower), L"Korvale");
+    EXPECT_EQ(ApplicationTitle(L"C:\\my.apps\\korvale.v2.exe", AsciiLower), L"korvale");
+    EXPECT_EQ(ApplicationTitle(L"Korvale", AsciiLower), L"Korvale");
+    EXPECT_EQ(ApplicationTitle(L"C:\\.hidden", AsciiLower), L"");
 }
 
 } // namespace

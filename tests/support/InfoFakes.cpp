@@ -6,15 +6,12 @@
 
 namespace {
 
-std::string AsciiLower(const std::string& Text, const IAnsiCodePage& CodePage)
+std::string AsciiLower(const std::string& Text)
 {
     std::string lower = Text;
-    for (size_t index = 0; index < lower.size(); ++index) {
-        if (CodePage.IsLeadByte(static_cast<unsigned char>(lower[index])))
-            ++index; // the trail byte belongs to the character
-        else if (lower[index] >= 'A' && lower[index] <= 'Z')
-            lower[index] = static_cast<char>(lower[index] - 'A' + 'a');
-    }
+    for (char& character : lower)
+        if (character >= 'A' && character <= 'Z')
+            character = static_cast<char>(character - 'A' + 'a');
     return lower;
 }
 
@@ -22,21 +19,6 @@ HKEY const kProductOptions = reinterpret_cast<HKEY>(static_cast<UINT_PTR>(0x1001
 HKEY const kHotfix = reinterpret_cast<HKEY>(static_cast<UINT_PTR>(0x1002));
 
 } // namespace
-
-bool TestCodePage932::IsLeadByte(unsigned char Byte) const
-{
-    return (Byte >= 0x81 && Byte <= 0x9F) || (Byte >= 0xE0 && Byte <= 0xFC);
-}
-
-std::string TestCodePage932::ToLower(const std::string& Text) const
-{
-    return AsciiLower(Text, *this);
-}
-
-std::string TestCodePage1252::ToLower(const std::string& Text) const
-{
-    return AsciiLower(Text, *this);
-}
 
 void FakeVersionResources::Add(const std::string& Path, const std::string& Data,
                                std::optional<UINT> ReportedLength)
@@ -69,13 +51,13 @@ void FakeVersionResources::AddOutsideBlock(const std::string& Path)
     m_entries[Path] = {-64, 8};
 }
 
-DWORD FakeVersionResources::GetInfoSize(const char*, DWORD* Handle)
+DWORD FakeVersionResources::GetInfoSize(const wchar_t*, DWORD* Handle)
 {
     *Handle = 0;
     return HasResource ? static_cast<DWORD>(m_block.size()) : 0;
 }
 
-BOOL FakeVersionResources::GetInfo(const char*, DWORD, DWORD Size, void* Data)
+BOOL FakeVersionResources::GetInfo(const wchar_t*, DWORD, DWORD Size, void* Data)
 {
     if (ReadFails || Size != m_block.size())
         return 0;
@@ -83,11 +65,14 @@ BOOL FakeVersionResources::GetInfo(const char*, DWORD, DWORD Size, void* Data)
     return 1;
 }
 
-BOOL FakeVersionResources::QueryValue(const void* Block, const char* SubBlock, void** Buffer,
+BOOL FakeVersionResources::QueryValue(const void* Block, const wchar_t* SubBlock, void** Buffer,
                                       UINT* Length)
 {
-    Queries.push_back(SubBlock);
-    const auto entry = m_entries.find(SubBlock);
+    std::string path;
+    for (const wchar_t* unit = SubBlock; *unit; ++unit)
+        path += static_cast<char>(*unit);
+    Queries.push_back(path);
+    const auto entry = m_entries.find(path);
     if (entry == m_entries.end())
         return 0;
     // Pointer arithmetic on the integer: an entry may point outside the block on purpose.
@@ -151,8 +136,7 @@ LONG FakeOs::CloseKey(HKEY)
 
 int FakeOs::CompareNoCase(const char* First, const char* Second)
 {
-    const TestCodePage1252 codePage;
-    return codePage.ToLower(First).compare(codePage.ToLower(Second));
+    return AsciiLower(First).compare(AsciiLower(Second));
 }
 
 bool FakeStatus::QueryMemoryStatusEx(MEMORYSTATUSEX& Status)
@@ -197,23 +181,4 @@ bool FakeStatus::QueryProcessTimes(FILETIME& Creation, FILETIME& Exit, FILETIME&
 void FakeStatus::QueryLocalTime(SYSTEMTIME& Now)
 {
     Now = this->Now;
-}
-
-DWORD FakeVersionResources::GetInfoSize(const wchar_t*, DWORD* Handle)
-{
-    return GetInfoSize("", Handle);
-}
-
-BOOL FakeVersionResources::GetInfo(const wchar_t*, DWORD Handle, DWORD Size, void* Data)
-{
-    return GetInfo("", Handle, Size, Data);
-}
-
-BOOL FakeVersionResources::QueryValue(const void* Block, const wchar_t* SubBlock, void** Buffer,
-                                      UINT* Length)
-{
-    std::string path;
-    for (const wchar_t* unit = SubBlock; *unit; ++unit)
-        path += static_cast<char>(*unit);
-    return QueryValue(Block, path.c_str(), Buffer, Length);
 }

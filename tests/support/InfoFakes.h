@@ -10,21 +10,6 @@
 #include "info/InfoPlatform.h"
 #include "info/Status.h"
 
-/// The ANSI code page 932 (Japanese), as far as the path and title rules ask: lead bytes
-/// 0x81-0x9F and 0xE0-0xFC, and lower case for the ASCII letters only.
-class TestCodePage932 : public IAnsiCodePage {
-public:
-    bool IsLeadByte(unsigned char Byte) const override;
-    std::string ToLower(const std::string& Text) const override;
-};
-
-/// A single-byte code page such as 1252: no lead bytes.
-class TestCodePage1252 : public IAnsiCodePage {
-public:
-    bool IsLeadByte(unsigned char) const override { return false; }
-    std::string ToLower(const std::string& Text) const override;
-};
-
 /// A version resource laid out as the fake service hands it over: a block of bytes and, for each
 /// sub-block path, where its data lies in the block and the length the service reports for it.
 class FakeVersionResources : public IVersionResources {
@@ -33,7 +18,7 @@ public:
     /// size).
     void Add(const std::string& Path, const std::string& Data,
              std::optional<UINT> ReportedLength = std::nullopt);
-    /// Adds UTF-16 Text for the wide service's Path, its length reported in characters.
+    /// Adds UTF-16 Text for Path, its length reported in characters.
     void AddWide(const std::string& Path, const std::wstring& Text,
                  std::optional<UINT> ReportedLength = std::nullopt);
     /// Adds a translation list of (language, code page) pairs.
@@ -43,12 +28,8 @@ public:
 
     bool HasResource = true;
     bool ReadFails = false;
-    std::vector<std::string> Queries; // every sub-block path asked for
+    std::vector<std::string> Queries; // every sub-block path asked for, as its ASCII twin
 
-    DWORD GetInfoSize(const char* FileName, DWORD* Handle) override;
-    BOOL GetInfo(const char* FileName, DWORD Handle, DWORD Size, void* Data) override;
-    BOOL QueryValue(const void* Block, const char* SubBlock, void** Buffer, UINT* Length) override;
-    // The wide forms answer from the same block; a wide path is looked up as its ASCII twin.
     DWORD GetInfoSize(const wchar_t* FileName, DWORD* Handle) override;
     BOOL GetInfo(const wchar_t* FileName, DWORD Handle, DWORD Size, void* Data) override;
     BOOL QueryValue(const void* Block, const wchar_t* SubBlock, void** Buffer,

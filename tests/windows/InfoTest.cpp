@@ -6,6 +6,7 @@
 #include <objbase.h>
 #include <shlobj.h>
 
+#include <cstdlib>
 #include <stdexcept>
 #include <string>
 
@@ -18,31 +19,37 @@
 
 namespace {
 
+// This program's folder, with its trailing separator.
+std::wstring ExeFolder()
+{
+    return ExtractFilePath(ExePath());
+}
+
 std::wstring Beside(const wchar_t* FileName)
 {
     return ExeFolder() + FileName;
 }
 
-std::string Read(const char* Key, const std::wstring& FileName, std::string Value = "kept")
+std::wstring Read(const char* Key, const std::wstring& FileName, std::wstring Value = L"kept")
 {
-    GetVersionInfoValue(Key, WideToAnsi(FileName), Value);
+    GetVersionInfoValue(Key, FileName, Value);
     return Value;
 }
 
 TEST(VersionResource, ReadsKorvalesOwnValues)
 {
     const std::wstring korvale = Beside(L"Korvale.exe");
-    EXPECT_EQ(Read(kVerFileVersion, korvale), KORVALE_FILEVERSION_TEXT);
-    EXPECT_EQ(Read(kVerInternalName, korvale), "Korvale");
-    EXPECT_EQ(Read(kVerOriginalFilename, korvale), "Korvale.exe");
-    EXPECT_NE(Read(kVerFileDescription, korvale, ""), "");
-    EXPECT_NE(Read(kVerLegalCopyright, korvale, ""), "");
+    EXPECT_EQ(Read(kVerFileVersion, korvale), Utf8ToWide(KORVALE_FILEVERSION_TEXT));
+    EXPECT_EQ(Read(kVerInternalName, korvale), L"Korvale");
+    EXPECT_EQ(Read(kVerOriginalFilename, korvale), L"Korvale.exe");
+    EXPECT_NE(Read(kVerFileDescription, korvale, L""), L"");
+    EXPECT_NE(Read(kVerLegalCopyright, korvale, L""), L"");
     // The resource's key is "Comment", so the standard "Comments" finds nothing.
-    EXPECT_EQ(Read(kVerComments, korvale), "kept");
-    EXPECT_EQ(Read(kVerProductName, korvale), "kept");
+    EXPECT_EQ(Read(kVerComments, korvale), L"kept");
+    EXPECT_EQ(Read(kVerProductName, korvale), L"kept");
     // No version resource at all.
-    EXPECT_EQ(Read(kVerFileVersion, Beside(L"PlantedProbe.dll")), "kept");
-    EXPECT_EQ(Read(kVerFileVersion, Beside(L"NoSuchFile.exe")), "kept");
+    EXPECT_EQ(Read(kVerFileVersion, Beside(L"PlantedProbe.dll")), L"kept");
+    EXPECT_EQ(Read(kVerFileVersion, Beside(L"NoSuchFile.exe")), L"kept");
 }
 
 TEST(VersionResource, CaptionsTheInformationWindow)
@@ -64,7 +71,6 @@ TEST(VersionResource, CaptionsTheInformationWindow)
 TEST(ExecutablePath, NamesThisProgram)
 {
     EXPECT_EQ(ExeFileName(), L"WindowsTests.exe");
-    EXPECT_EQ(ExeBaseName(), L"WindowsTests");
     EXPECT_EQ(ExeFolder() + ExeFileName(), ExePath());
     EXPECT_EQ(ExeFolder().back(), L'\\');
 }
@@ -185,11 +191,16 @@ TEST(CenterOnWorkArea, CentresAWindowOnTheWorkArea)
     ASSERT_NE(window, nullptr);
     CenterOnWorkArea(window);
     RECT area, frame;
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
     GetWindowRect(window, &frame);
     DestroyWindow(window);
-    EXPECT_EQ(frame.left, area.left + (area.right - area.left - 373) / 2);
-    EXPECT_EQ(frame.top, area.top + (area.bottom - area.top - 457) / 2);
+    // Its size kept, inside the work area, with as much room on either side (within a pixel).
+    EXPECT_EQ(frame.right - frame.left, 373);
+    EXPECT_EQ(frame.bottom - frame.top, 457);
+    EXPECT_GE(frame.left, area.left);
+    EXPECT_GE(frame.top, area.top);
+    EXPECT_LE(std::abs((frame.left - area.left) - (area.right - frame.right)), 1);
+    EXPECT_LE(std::abs((frame.top - area.top) - (area.bottom - frame.bottom)), 1);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-// The line-append step against a real multi-line edit control.
+// The report-append step against a real multi-line edit control.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -28,6 +28,12 @@ protected:
         return text;
     }
 
+    // A report of the one line Line.
+    void AppendOneLine(const std::string& Line)
+    {
+        AppendReport(m_memo, [&Line](const TLineSink& Append) { Append(Line); });
+    }
+
     HWND m_memo = nullptr;
 };
 
@@ -46,8 +52,8 @@ TEST_F(MemoLinesTest, AppendsLinesBelowWhatIsThere)
     for (const auto& tested : cases) {
         SetWindowTextW(m_memo, tested.Before);
         SendMessageW(m_memo, EM_SETSEL, 0, 0); // the caret elsewhere does not matter
-        AppendLine(m_memo, "first");
-        AppendLine(m_memo, "second");
+        AppendOneLine("first");
+        AppendOneLine("second");
         EXPECT_EQ(Text(), tested.After)
             << "box held " << testing::PrintToString(std::wstring(tested.Before));
     }
@@ -57,8 +63,8 @@ TEST_F(MemoLinesTest, AppendsEmptyLinesAndTextBeyondTheDefaultLimit)
 {
     SendMessageW(m_memo, EM_SETLIMITTEXT, 0, 0);
     const std::string longLine(40000, 'x');
-    AppendLine(m_memo, "");
-    AppendLine(m_memo, longLine);
+    AppendOneLine("");
+    AppendOneLine(longLine);
     EXPECT_EQ(Text(), L"\r\n" + std::wstring(40000, L'x') + L"\r\n");
 }
 

@@ -14,6 +14,7 @@
 #include "FailingAllocations.h"
 #include "info/InfoForm.h"
 #include "platform/Controls.h"
+#include "platform/Label.h"
 #include "platform/WinText.h"
 
 namespace {
@@ -129,10 +130,10 @@ TEST(WindowErrors, AnInformationWindowThatFailsWhileBeingMadeIsNotMade)
 
 TEST(WindowErrors, AFailingLabelPaintIsShownAndGivesItsDeviceContextBack)
 {
-    RegisterLabelClass(L"TLabel", reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    RegisterLabelClasses();
     const HWND label =
-        CreateWindowExW(0, L"TLabel", std::wstring(100, L'x').c_str(), WS_POPUP | WS_VISIBLE, 0, 0,
-                        300, 20, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        CreateWindowExW(0, kLabelClass, std::wstring(100, L'x').c_str(), WS_POPUP | WS_VISIBLE, 0,
+                        0, 300, 20, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(label, nullptr);
     UpdateWindow(label);
     const HDC before = ProbeDeviceContext(label);
