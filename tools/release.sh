@@ -26,7 +26,7 @@ for bits in 32 64; do
   package=Korvale-$version-win$bits
   mkdir "$out/$package"
   cp "build/$preset/bin/Korvale.exe" "build/$preset/bin/KorvaleReport.exe" "$out/$package/"
-  sed 's/$/\r/' README.md >"$out/$package/README.txt" # Windows line ends
+  sed 's/$/\r/' docs/README.txt >"$out/$package/README.txt" # Windows line ends
   (cd "$out/$package" && sha256sum Korvale.exe KorvaleReport.exe README.txt >SHA256SUMS)
   touch -d "@$epoch" "$out/$package" "$out/$package"/*
   (cd "$out" && TZ=UTC zip -q -X -D "$package.zip" "$package/Korvale.exe" "$package/KorvaleReport.exe" \

@@ -23,14 +23,15 @@ for preset in win32 win32-tests; do
 done
 
 # The project's test tree at the same absolute path in the guest, as ctest's files name it: the
-# scripts, and the 32-bit test build's lists, homes and programs, with the release programs in
-# place of the test build's own.
+# scripts, the JSON report's schema, and the 32-bit test build's lists, homes and programs, with
+# the release programs in place of the test build's own.
 job=$(mktemp -d "${TMPDIR:-/tmp}/korvale-job.XXXXXX")
 trap 'rm -rf "$job"' EXIT
 tree=$job/tree$PWD
 build=build/win32-tests
-mkdir -p "$tree/$build"
+mkdir -p "$tree/$build" "$tree/docs"
 cp -R tools tests "$tree/"
+cp docs/report.schema.json "$tree/docs/"
 cp -R "$build/bin" "$build/home" "$tree/$build/"
 find "$build" -name CTestTestfile.cmake | while read -r list; do
   mkdir -p "$tree/$(dirname "$list")"

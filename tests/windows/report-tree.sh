@@ -1,13 +1,16 @@
 #!/bin/sh
 # KorvaleReport's tree under Wine, with ALSA's null device as the default (two mixer devices):
-#   report-tree.sh <wine> <KorvaleReport.exe>
+#   report-tree.sh <wine> <KorvaleReport.exe> <report.schema.json>
 # --json is one JSON document (read back with jq, a real parser), all ASCII, with both devices;
 # the speaker destination of "Out: default" has its volume and mute controls, each with a value
 # for every channel it is read for, and its source lines; --tree shows the same controls with the
 # same values; --device selects by a part of a name, and a device that is not there exits 3.
+# Every JSON document matches docs/report.schema.json, and the schema describes its every field
+# (check-json-schema.py, with Debian's python3-jsonschema: its absence is a failure, not a skip).
 set -u
 wine=$1
 exe=$2
+schema=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failed=0
@@ -58,6 +61,10 @@ fi
 "$wine" "$exe" --json --device Out >"$work/one.json" 2>/dev/null || fail "--device Out exited with $?"
 check "--device Out selects \"Out: default\" alone" \
   '(.devices | length) == 1 and .devices[0].name == "Out: default"' "$work/one.json"
+# Debian's python3 and its python3-jsonschema, as tools/install-deps.sh installs them, not whatever
+# python3 comes first on the PATH.
+/usr/bin/python3 "$(dirname "$0")/check-json-schema.py" "$schema" "$work/tree.json" "$work/one.json" \
+  || fail "the JSON documents against $schema (above)"
 "$wine" "$exe" --json --device nosuch >/dev/null 2>"$work/err"
 status=$?
 if [ $status -eq 3 ] && grep -q "Out: default" "$work/err"; then
