@@ -63,8 +63,3 @@ void GetOSDescription(std::string& S)
 {
     GetOSDescription(SystemOsQueries(), S);
 }
-
-void GetShortOSDescription(std::string& S)
-{
-    GetShortOSDescription(SystemOsQueries(), S);
-}

@@ -37,8 +37,8 @@ std::wstring VersionCaptionOf(const std::wstring& ExePath, const std::wstring& F
 /// Gives Form the caption "<application title> Ver.<file version> - <FormName>".
 void SetVersionCaption(HWND Form, const std::wstring& FormName);
 
+/// The one line that names the running Windows (see OSDescription).
 void GetOSDescription(std::string& S);
-void GetShortOSDescription(std::string& S);
 
 // The shell routines take and give UTF-16 paths, and refuse (with TError and a
 // message for the user) a path longer than the shell takes, rather than pass it on.

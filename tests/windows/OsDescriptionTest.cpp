@@ -12,6 +12,7 @@
 #include <string>
 
 #include "info/Info.h"
+#include "info/SystemPlatform.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ TEST(AsWinXp, Description)
 {
     EXPECT_EQ(Description(), "Microsoft Windows XP Professional Service Pack 3 (Build 2600)");
     std::string shortDescription;
-    GetShortOSDescription(shortDescription);
+    GetShortOSDescription(SystemOsQueries(), shortDescription);
     EXPECT_EQ(shortDescription, "Windows NT Version 5.1 (Build 2600 : Service Pack 3)");
 }
 
