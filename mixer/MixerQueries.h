@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <exception>
 #include <optional>
 #include <vector>
@@ -16,10 +17,12 @@
 /// any count: false, and Records as it was, when the memory cannot be had or no vector can hold
 /// that many.
 template <typename Record>
-bool TryZeroFill(std::vector<Record>& Records, std::size_t Count) noexcept
+bool TryZeroFill(std::vector<Record>& Records, std::uint64_t Count) noexcept
 {
+    if (Count > Records.max_size())
+        return false;
     try {
-        Records.assign(Count, Record{});
+        Records.assign(static_cast<std::size_t>(Count), Record{});
         return true;
     } catch (const std::exception&) {
         return false;
@@ -74,19 +77,22 @@ TQueryResult QueryLineControls(IMixer& Mixer, HMIXEROBJ Object, DWORD LineId, DW
     return result;
 }
 
-/// How many records a details query for Channels channels and MultipleItems items (0 for a
-/// control without items) fills: one per channel and item, and room for one channel where a line
-/// reports none.
-inline std::size_t DetailsRecordCount(DWORD Channels, DWORD MultipleItems)
+/// How many records a details query fills: one per channel (and room for one where a line
+/// reports none), and for a multiple-item control one per channel and item. Counted in 64 bits,
+/// so that what a driver claims cannot wrap round to a small allocation on 32-bit Windows.
+constexpr std::uint64_t DetailsRecordCount(DWORD Channels, std::optional<DWORD> MultipleItems)
 {
-    return std::size_t{std::max<DWORD>(Channels, 1)} * std::max<DWORD>(MultipleItems, 1);
+    return std::uint64_t{std::max<DWORD>(Channels, 1)} * MultipleItems.value_or(1);
 }
+static_assert(DetailsRecordCount(0x10000, 0x10001) == 0x100010000, "no 32-bit wrap");
 
 /// The values (Flags MIXER_GETCONTROLDETAILSF_VALUE) or item texts (_LISTTEXT) of control
-/// ControlId on Channels channels into Records, DetailsRecordCount of them.
+/// ControlId on Channels channels into Records, DetailsRecordCount of them. MultipleItems is the
+/// item count of a multiple-item control (which may be 0), nothing for any other control.
 template <typename Record>
 TQueryResult QueryControlDetails(IMixer& Mixer, HMIXEROBJ Object, DWORD ControlId, DWORD Channels,
-                                 DWORD MultipleItems, DWORD Flags, std::vector<Record>& Records)
+                                 std::optional<DWORD> MultipleItems, DWORD Flags,
+                                 std::vector<Record>& Records)
 {
     if (!TryZeroFill(Records, DetailsRecordCount(Channels, MultipleItems)))
         return std::nullopt;
@@ -94,7 +100,7 @@ TQueryResult QueryControlDetails(IMixer& Mixer, HMIXEROBJ Object, DWORD ControlI
     details.cbStruct = sizeof details;
     details.dwControlID = ControlId;
     details.cChannels = Channels;
-    details.cMultipleItems = MultipleItems;
+    details.cMultipleItems = MultipleItems.value_or(0);
     details.cbDetails = sizeof(Record);
     details.paDetails = Records.data();
     return Mixer.GetControlDetails(Object, &details, Flags);

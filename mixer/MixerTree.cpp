@@ -107,12 +107,21 @@ TMixerControlNode ControlNode(const MIXERCONTROLW& Control)
     return node;
 }
 
+// A multiple-item control's item count, as its details queries carry it; nothing for others.
+std::optional<DWORD> MultipleItems(const TMixerControlNode& Control)
+{
+    if (Control.Flags & MIXERCONTROL_CONTROLF_MULTIPLE)
+        return Control.MultipleItems;
+    return std::nullopt;
+}
+
 // The item texts of a multiple-item control (those of the first channel: one per item).
 void ReadItemTexts(IMixer& Mixer, const TOpenMixer& Open, TMixerControlNode& Control)
 {
     std::vector<MIXERCONTROLDETAILS_LISTTEXTW> texts;
     if (!Succeeded(QueryControlDetails(Mixer, Open.Object(), Control.Id, Control.Channels,
-                                       Control.Items(), MIXER_GETCONTROLDETAILSF_LISTTEXT, texts),
+                                       MultipleItems(Control), MIXER_GETCONTROLDETAILSF_LISTTEXT,
+                                       texts),
                    kControlDetailsCall, Control.Failures))
         return;
     for (DWORD item = 0; item < Control.Items(); ++item)
@@ -127,9 +136,9 @@ void ReadValues(IMixer& Mixer, const TOpenMixer& Open, TMixerControlNode& Contro
     if (units == MIXERCONTROL_CT_UNITS_CUSTOM)
         return; // its data has a layout only its driver knows
     std::vector<DWORD> records;
-    const DWORD items = Control.Flags & MIXERCONTROL_CONTROLF_MULTIPLE ? Control.Items() : 0;
-    if (!Succeeded(QueryControlDetails(Mixer, Open.Object(), Control.Id, Control.Channels, items,
-                                       MIXER_GETCONTROLDETAILSF_VALUE, records),
+    if (!Succeeded(QueryControlDetails(Mixer, Open.Object(), Control.Id, Control.Channels,
+                                       MultipleItems(Control), MIXER_GETCONTROLDETAILSF_VALUE,
+                                       records),
                    kControlDetailsCall, Control.Failures))
         return;
     const bool isUnsigned =

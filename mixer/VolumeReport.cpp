@@ -18,7 +18,7 @@ namespace {
 constexpr char kOpenErrorName[] = "mixerOpenError";
 
 // The memory for what a driver claims could not be had: the error says so in words.
-[[noreturn]] void ThrowOutOfMemory(std::size_t Count, const char* What)
+[[noreturn]] void ThrowOutOfMemory(std::uint64_t Count, const char* What)
 {
     throw TError(Format("Out of memory for %u %s.", static_cast<unsigned>(Count), What));
 }
@@ -136,10 +136,10 @@ private:
         // The line's channel count, as the query has always asked (room for one value where a
         // line reports none).
         const TQueryResult result =
-            QueryControlDetails(m_mixer, Open.Object(), Control.dwControlID, Line.cChannels, 0,
-                                MIXER_GETCONTROLDETAILSF_VALUE, m_values);
+            QueryControlDetails(m_mixer, Open.Object(), Control.dwControlID, Line.cChannels,
+                                std::nullopt, MIXER_GETCONTROLDETAILSF_VALUE, m_values);
         if (!result)
-            ThrowOutOfMemory(DetailsRecordCount(Line.cChannels, 0), "channel values");
+            ThrowOutOfMemory(DetailsRecordCount(Line.cChannels, std::nullopt), "channel values");
         const std::string failure = MixerControlDetailsResultText(*result, kControlDetailsCall);
         if (!failure.empty()) {
             m_appendLine(failure);

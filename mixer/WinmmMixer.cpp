@@ -1,5 +1,7 @@
 #include "mixer/WinmmMixer.h"
 
+#include <type_traits>
+
 #include "platform/Error.h"
 #include "platform/SystemLibrary.h"
 

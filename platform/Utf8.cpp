@@ -85,18 +85,3 @@ std::string Utf16ToUtf8(const WCHAR* Begin, const WCHAR* End)
     }
     return text;
 }
-
-std::u16string Utf8ToUtf16(std::string_view Text)
-{
-    std::u16string units;
-    for (std::size_t index = 0; index < Text.size();) {
-        const char32_t code = DecodeUtf8(Text, index);
-        if (code < 0x10000) {
-            units += static_cast<char16_t>(code);
-        } else {
-            units += static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10));
-            units += static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
-        }
-    }
-    return units;
-}

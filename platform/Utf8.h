@@ -1,4 +1,4 @@
-// UTF-8, the program's own text inside, and UTF-16, the platform's wide text, without the
+// UTF-8, the program's own text inside, from the platform's wide text (UTF-16), without the
 // platform: the same rules on Windows and in the native tests. Anything that is not valid text
 // (a lone surrogate, a stray byte) becomes U+FFFD, never a reason to read further than given.
 #pragma once
@@ -21,6 +21,3 @@ char32_t DecodeUtf8(std::string_view Text, std::size_t& Index);
 /// The UTF-16 text from Begin to End as UTF-8; a unit that is not part of a valid pair of
 /// surrogates becomes U+FFFD.
 std::string Utf16ToUtf8(const WCHAR* Begin, const WCHAR* End);
-
-/// UTF-8 text as UTF-16 code units.
-std::u16string Utf8ToUtf16(std::string_view Text);

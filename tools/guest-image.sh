@@ -6,8 +6,9 @@
 #   tools/guest-image.sh
 # The image lives in a cache folder outside the work tree, $KORVALE_GUEST_CACHE (by default
 # /var/cache/korvale-guest): root.img, vmlinuz, initrd.img, and the .deb files for the next
-# build. A stamp of this recipe (the package list and the guest's own scripts) decides whether
-# the image is built again; with an up-to-date image the script does nothing.
+# build. A stamp of this recipe (the package list, the guest's own scripts and the Wine
+# environment its prefix is made in, tools/wine-env.sh) decides whether the image is built again;
+# with an up-to-date image the script does nothing.
 set -eu
 cd "$(dirname "$0")/.."
 cache=${KORVALE_GUEST_CACHE:-/var/cache/korvale-guest}
@@ -23,7 +24,7 @@ packages="linux-image-cloud-amd64 initramfs-tools mount procps util-linux
   $x11_libraries $(for library in $x11_libraries; do printf '%s:i386 ' "$library"; done)"
 
 stamp=$(printf '%s\n' "$packages" "$mirror" | cat - tools/guest-image.sh tools/guest/init.sh \
-  tools/guest/make-prefix.sh tools/wine-env.sh tools/with-wine.sh | sha256sum | cut -d' ' -f1)
+  tools/guest/make-prefix.sh tools/wine-env.sh | sha256sum | cut -d' ' -f1)
 if [ -f "$cache/stamp" ] && [ "$(cat "$cache/stamp")" = "$stamp" ] && [ -f "$cache/root.img" ]; then
   echo "guest-image: $cache is up to date"
   exit 0

@@ -140,7 +140,7 @@ if [ -z "$template" ]; then
       exit 1
     fi
   fi
-  korvale_prepare_prefix "$WINEPREFIX" run setsid "$WINE"
+  korvale_prepare_prefix "$WINEPREFIX" run setsid "$WINE" || exit 1
 fi
 
 exec 3<&0

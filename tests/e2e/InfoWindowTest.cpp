@@ -68,9 +68,10 @@ bool AnsiCodePageWrites(const std::wstring& Text)
 {
     std::string converted(4 * Text.size() + 1, '\0');
     BOOL defaultUsed = FALSE;
-    WideCharToMultiByte(CP_ACP, 0, Text.c_str(), static_cast<int>(Text.size()), converted.data(),
-                        static_cast<int>(converted.size()), nullptr, &defaultUsed);
-    return !defaultUsed;
+    const int written = WideCharToMultiByte(CP_ACP, 0, Text.c_str(), static_cast<int>(Text.size()),
+                                            converted.data(), static_cast<int>(converted.size()),
+                                            nullptr, &defaultUsed);
+    return written > 0 && !defaultUsed;
 }
 
 // A folder in the temporary folder, made for a test and removed with what it holds.

@@ -49,12 +49,28 @@ DWORD SourceControlIdOf(size_t Destination, size_t Source, size_t Control)
     return static_cast<DWORD>(0x80000000u | Destination << 16 | (Source + 1) << 8 | Control);
 }
 
+// UTF-8 text as UTF-16 code units.
+std::u16string Utf16Of(const std::string& Utf8)
+{
+    std::u16string units;
+    for (size_t index = 0; index < Utf8.size();) {
+        const char32_t code = DecodeUtf8(Utf8, index);
+        if (code < 0x10000) {
+            units += static_cast<char16_t>(code);
+        } else {
+            units += static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10));
+            units += static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
+        }
+    }
+    return units;
+}
+
 // Fills a fixed-size wide name from UTF-8 as drivers do: without a NUL when the name fills the
 // array.
 template <size_t N>
 void CopyName(WCHAR (&Target)[N], const std::string& Utf8)
 {
-    const std::u16string name = Utf8ToUtf16(Utf8);
+    const std::u16string name = Utf16Of(Utf8);
     std::fill(Target, Target + N, WCHAR());
     std::copy(name.begin(), name.begin() + static_cast<std::ptrdiff_t>(std::min(name.size(), N)),
               Target);
