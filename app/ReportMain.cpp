@@ -9,6 +9,7 @@
 
 #include "Version.h"
 #include "app/ReportTool.h"
+#include "audio/CoreAudio.h"
 #include "mixer/MediaNames.h"
 #include "mixer/WinmmMixer.h"
 #include "platform/WinText.h"
@@ -56,6 +57,7 @@ int main(int Argc, char** Argv)
     RegistryMediaNames names;
     TReportToolSystem system;
     system.OpenMixer = [] { return std::make_unique<WinmmMixer>(); };
+    system.OpenEndpoints = OpenCoreAudio;
     system.MediaNames = &names;
     system.Context.ProgramName = "KorvaleReport";
     system.Context.ProgramVersion = KORVALE_FILEVERSION_TEXT;

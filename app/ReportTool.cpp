@@ -3,28 +3,38 @@
 #include <exception>
 #include <optional>
 
+#include "audio/EndpointList.h"
 #include "mixer/Reports.h"
 
 namespace {
 
 // The first lines are those the tool has always printed; the tree's follow them.
-const char kUsage[] = "Usage: KorvaleReport [--caps] [--volume] [--help]\n"
-                      "Prints Korvale's mixer reports to standard output.\n"
-                      "  --caps     the device capabilities report\n"
-                      "  --volume   the master volume query\n"
-                      "  --help     this text\n"
-                      "With no argument, both reports are printed, capabilities first.\n"
-                      "\n"
-                      "       KorvaleReport --tree [--json] [--device INDEX|NAME]\n"
-                      "  --tree     every device's capabilities, destination and source lines and\n"
-                      "             controls, with each control's values per channel\n"
-                      "  --json     the same as one JSON document (alone it means --tree --json)\n"
-                      "  --device   only the device of that index, or whose name is NAME or holds\n"
-                      "             it (ignoring case)\n"
-                      "Exit codes: 0 done; 1 failed (the output could not be written, or winmm\n"
-                      "could not be loaded); 2 usage error; 3 no such device; 4 the tree was\n"
-                      "written, but some mixer calls failed (each error is shown where it\n"
-                      "happened).\n";
+const char kUsage[] =
+    "Usage: KorvaleReport [--caps] [--volume] [--help]\n"
+    "Prints Korvale's mixer reports to standard output.\n"
+    "  --caps     the device capabilities report\n"
+    "  --volume   the master volume query\n"
+    "  --help     this text\n"
+    "With no argument, both reports are printed, capabilities first.\n"
+    "\n"
+    "       KorvaleReport --tree [--json] [--device INDEX|NAME]\n"
+    "  --tree     every device's capabilities, destination and source lines and\n"
+    "             controls, with each control's values per channel\n"
+    "  --json     the same as one JSON document (alone it means --tree --json)\n"
+    "  --device   only the device of that index, or whose name is NAME or holds\n"
+    "             it (ignoring case)\n"
+    "Exit codes: 0 done; 1 failed (the output could not be written, or winmm\n"
+    "could not be loaded); 2 usage error; 3 no such device; 4 the tree was\n"
+    "written, but some mixer calls failed (each error is shown where it\n"
+    "happened).\n"
+    "\n"
+    "       KorvaleReport --endpoints [--endpoint NAME|ID|default-render|\n"
+    "                                  default-capture]\n"
+    "  --endpoints  every Core Audio endpoint (Windows Vista and later): its id,\n"
+    "             names, flow, state, form factor, default roles and format\n"
+    "  --endpoint   only the endpoint of that id or name (or holding NAME,\n"
+    "             ignoring case), or a flow's default (implies --endpoints)\n"
+    "Exit codes as above: 3 no such endpoint; 4 some Core Audio calls failed.\n";
 
 struct TReportRequest {
     bool Caps = false;
@@ -33,6 +43,8 @@ struct TReportRequest {
     bool Tree = false;
     bool Json = false;
     std::optional<std::string> Device;
+    bool Endpoints = false;
+    std::optional<std::string> Endpoint;
     std::string Problem; // why the arguments cannot be followed
 };
 
@@ -52,12 +64,25 @@ TReportRequest ParseArguments(const std::vector<std::string>& Arguments)
             request.Json = request.Tree = true;
         else if (*argument == "--device" && argument + 1 != Arguments.end())
             request.Device = *++argument;
+        else if (*argument == "--endpoints")
+            request.Endpoints = true;
+        else if (*argument == "--endpoint" && argument + 1 != Arguments.end())
+            request.Endpoint = *++argument;
         else if (request.Problem.empty())
             request.Problem = *argument == "--device" ? "--device needs a device index or name"
-                                                      : "unknown argument \"" + *argument + "\"";
+                              : *argument == "--endpoint"
+                                  ? "--endpoint needs an endpoint's name or id"
+                                  : "unknown argument \"" + *argument + "\"";
     }
     if (request.Device)
         request.Tree = true;
+    if (request.Endpoint)
+        request.Endpoints = true;
+    if (request.Endpoints && request.Json && request.Problem.empty())
+        request.Problem = "--endpoints has no JSON form yet";
+    if (request.Endpoints && (request.Tree || request.Caps || request.Volume) &&
+        request.Problem.empty())
+        request.Problem = "--endpoints cannot be combined with --tree, --caps or --volume";
     if (request.Tree && (request.Caps || request.Volume) && request.Problem.empty())
         request.Problem = "--tree and --json cannot be combined with --caps or --volume";
     if (Arguments.empty())
@@ -83,6 +108,17 @@ int Finish(std::FILE* Out, std::FILE* Err, const char* What, int Code)
         return Code;
     Write(Err, std::string("KorvaleReport: the ") + What + " could not be written\n");
     return rxFailed;
+}
+
+// Writes a report's UTF-8 text; Code when all of it reached Out.
+int WriteReport(const TReportToolSystem& System, std::FILE* Out, std::FILE* Err,
+                const std::string& Text, int Code)
+{
+    if (!(System.WriteUtf8 ? System.WriteUtf8(Out, Text) : Write(Out, Text))) {
+        Write(Err, "KorvaleReport: the report could not be written\n");
+        return rxFailed;
+    }
+    return Finish(Out, Err, "report", Code);
 }
 
 std::string DeviceList(const std::vector<TMixerDeviceNode>& Devices)
@@ -120,11 +156,36 @@ int RunTree(const TReportRequest& Request, const TReportToolSystem& System, std:
     else
         WriteTreeText(devices, System.Context,
                       [&text](const std::string& Line) { text += Line + "\n"; });
-    if (!(System.WriteUtf8 ? System.WriteUtf8(Out, text) : Write(Out, text))) {
-        Write(Err, "KorvaleReport: the report could not be written\n");
-        return rxFailed;
+    return WriteReport(System, Out, Err, text, failures ? rxSomeCallsFailed : rxDone);
+}
+
+std::string EndpointList(const TEndpointList& List)
+{
+    std::string list;
+    for (const TEndpointNode& endpoint : List.Endpoints)
+        list += "  " + endpoint.FriendlyName().value_or("(no name)") + ": " +
+                endpoint.Id.value_or("(no id)") + "\n";
+    return list.empty() ? "  (none)\n" : list;
+}
+
+int RunEndpoints(const TReportRequest& Request, const TReportToolSystem& System, std::FILE* Out,
+                 std::FILE* Err)
+{
+    const std::unique_ptr<IEndpointEnumerator> enumerator = System.OpenEndpoints();
+    TEndpointList list = ReadEndpoints(*enumerator);
+    if (Request.Endpoint && list.Available()) {
+        const auto chosen = SelectEndpoint(list, *Request.Endpoint);
+        if (!chosen) {
+            Write(Err, "KorvaleReport: no single endpoint is \"" + *Request.Endpoint +
+                           "\" or has it in its name; the endpoints are:\n" + EndpointList(list));
+            return rxNoSuchDevice;
+        }
+        list.Endpoints = {list.Endpoints[*chosen]};
     }
-    return Finish(Out, Err, "report", failures ? rxSomeCallsFailed : rxDone);
+    std::string text;
+    WriteEndpointsText(list, ReadWhere(System.Context), System.Context.WindowsMajor,
+                       [&text](const std::string& Line) { text += Line + "\n"; });
+    return WriteReport(System, Out, Err, text, CountFailures(list) ? rxSomeCallsFailed : rxDone);
 }
 
 } // namespace
@@ -144,6 +205,8 @@ int RunReportTool(const std::vector<std::string>& Arguments, const TReportToolSy
     try {
         if (request.Tree)
             return RunTree(request, System, Out, Err);
+        if (request.Endpoints)
+            return RunEndpoints(request, System, Out, Err);
         const std::unique_ptr<IMixer> mixer = System.OpenMixer();
         const TLineSink print = [&](const std::string& Line) { Write(Out, Line + "\n"); };
         if (request.Caps)

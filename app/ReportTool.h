@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "audio/Endpoints.h"
 #include "mixer/Mixer.h"
 #include "mixer/TreeReport.h"
 
@@ -16,14 +17,16 @@ enum TReportExit : int {
     rxDone = 0,
     rxFailed = 1,          // the output could not be written, or the mixer library not loaded
     rxUsage = 2,           // arguments not understood
-    rxNoSuchDevice = 3,    // --device matches no device, or several
-    rxSomeCallsFailed = 4, // --tree or --json written, but some mixer calls failed
+    rxNoSuchDevice = 3,    // --device or --endpoint matches none, or several
+    rxSomeCallsFailed = 4, // --tree, --json or --endpoints written, but some calls failed
 };
 
 /// What the tool takes from the system it runs on.
 struct TReportToolSystem {
     /// Called only when a report is to be printed.
     std::function<std::unique_ptr<IMixer>()> OpenMixer;
+    /// Called only when the Core Audio endpoints are to be printed; COM is initialised then.
+    std::function<std::unique_ptr<IEndpointEnumerator>()> OpenEndpoints;
     /// Where full device names are kept; none: no full names.
     IMediaNames* MediaNames = nullptr;
     /// The program's version and the running Windows, for the tree.

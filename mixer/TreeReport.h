@@ -28,6 +28,9 @@ inline bool MixerIsSessionScoped(const TTreeContext& Context)
     return Context.WindowsMajor >= 6;
 }
 
+/// "KorvaleReport 1.0 on Windows 10.0 (build 19045)": how the text reports start.
+std::string ReadWhere(const TTreeContext& Context);
+
 /// The tree as indented text lines (UTF-8), through AppendLine.
 void WriteTreeText(const std::vector<TMixerDeviceNode>& Devices, const TTreeContext& Context,
                    const TLineSink& AppendLine);

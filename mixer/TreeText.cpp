@@ -172,15 +172,18 @@ private:
 
 } // namespace
 
+std::string ReadWhere(const TTreeContext& Context)
+{
+    return Context.ProgramName + " " + Context.ProgramVersion + " on Windows " +
+           std::to_string(Context.WindowsMajor) + "." + std::to_string(Context.WindowsMinor) +
+           " (build " + std::to_string(Context.WindowsBuild) + ")";
+}
+
 void WriteTreeText(const std::vector<TMixerDeviceNode>& Devices, const TTreeContext& Context,
                    const TLineSink& AppendLine)
 {
     TTextWriter text(AppendLine);
-    text.Line(0, Context.ProgramName + " " + Context.ProgramVersion + " on Windows " +
-                     std::to_string(Context.WindowsMajor) + "." +
-                     std::to_string(Context.WindowsMinor) + " (build " +
-                     std::to_string(Context.WindowsBuild) + "), " + std::to_string(Devices.size()) +
-                     " mixer devices");
+    text.Line(0, ReadWhere(Context) + ", " + std::to_string(Devices.size()) + " mixer devices");
     if (MixerIsSessionScoped(Context))
         text.Line(
             0, "Note: on Windows Vista and later, these volume and mute controls are those of " +

@@ -21,6 +21,7 @@ using WORD = std::uint16_t;
 using DWORD = std::uint32_t;
 using UINT = std::uint32_t;
 using LONG = std::int32_t;
+using HRESULT = LONG;
 using CHAR = char;
 using WCHAR = char16_t;
 using LPVOID = void*;

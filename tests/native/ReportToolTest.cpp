@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "app/ReportTool.h"
+#include "FakeEndpoints.h"
 #include "FakeMixer.h"
 
 namespace {
@@ -58,6 +59,10 @@ ToolRun RunTool(const std::vector<std::string>& Arguments, bool MixerFails = fal
         mixer->Devices[0].Destinations[0].Controls = {
             {MIXERCONTROL_CONTROLTYPE_VOLUME, "Master", {1234, 0}, DetailsResult}};
         return mixer;
+    };
+    system.OpenEndpoints = [&]() -> std::unique_ptr<IEndpointEnumerator> {
+        ++opened;
+        return FourEndpoints();
     };
     const int code = RunReportTool(Arguments, system, out.Stream(), err.Stream());
     return {code, out.str(), err.str(), opened};
@@ -119,7 +124,11 @@ TEST(ReportTool, HelpAndUnknownArgumentsGiveTheUsageWithoutTouchingTheMixer)
     for (const auto& arguments :
          {std::vector<std::string>{"--cpas"}, std::vector<std::string>{"--caps", "-x"},
           std::vector<std::string>{"--help", "caps"}, std::vector<std::string>{"--device"},
-          std::vector<std::string>{"--tree", "--caps"}}) {
+          std::vector<std::string>{"--tree", "--caps"},
+          std::vector<std::string>{"--endpoints", "--tree"},
+          std::vector<std::string>{"--endpoint", "x", "--volume"},
+          std::vector<std::string>{"--endpoints", "--json"},
+          std::vector<std::string>{"--endpoint"}}) {
         const ToolRun wrong = RunTool(arguments);
         EXPECT_EQ(wrong.ExitCode, 2);
         EXPECT_EQ(wrong.Out, "");
@@ -182,6 +191,31 @@ TEST(ReportTool, TheTreeSaysWhenADeviceIsMissingOrACallFailed)
     };
     for (const auto& tested : cases) {
         const ToolRun run = RunTool(tested.Arguments, false, tested.DetailsResult);
+        EXPECT_EQ(run.ExitCode, tested.ExitCode) << run.Err;
+        EXPECT_TRUE(Holds(run.Out, tested.InOut)) << run.Out;
+        EXPECT_TRUE(Holds(run.Err, tested.InErr)) << run.Err;
+    }
+}
+
+// --endpoint chooses one endpoint, by a flow's default, a part of its name or its id.
+TEST(ReportTool, EndpointsAreChosenByDefaultNameOrId)
+{
+    const struct {
+        std::vector<std::string> Arguments;
+        int ExitCode;
+        const char* InOut; // "": nothing on standard output
+        const char* InErr; // "": nothing on standard error
+    } cases[] = {
+        {{"--endpoints"}, 0, "4 audio endpoints\n", ""},
+        {{"--endpoint", "default-capture"}, 0, "1 audio endpoints\nEndpoint 1: \"Microphone", ""},
+        {{"--endpoint", "default-render"}, 0, "1 audio endpoints\nEndpoint 0: \"Speakers", ""},
+        {{"--endpoint", "HEADPHONES"}, 0, "1 audio endpoints\nEndpoint 2: \"Headphones", ""},
+        {{"--endpoint", "{c3}"}, 0, "1 audio endpoints\nEndpoint 3: \"Line In", ""},
+        {{"--endpoint", "usb"}, 3, "", "the endpoints are:\n  Speakers (Fake Audio): {r0}\n"},
+        {{"--endpoint", "nosuch"}, 3, "", "\"nosuch\""},
+    };
+    for (const auto& tested : cases) {
+        const ToolRun run = RunTool(tested.Arguments);
         EXPECT_EQ(run.ExitCode, tested.ExitCode) << run.Err;
         EXPECT_TRUE(Holds(run.Out, tested.InOut)) << run.Out;
         EXPECT_TRUE(Holds(run.Err, tested.InErr)) << run.Err;

@@ -1,0 +1,268 @@
+#include "audio/EndpointList.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "platform/Format.h"
+
+namespace {
+
+constexpr TEndpointKey kKeys[] = {TEndpointKey::FriendlyName, TEndpointKey::DeviceDesc,
+                                  TEndpointKey::InterfaceFriendlyName, TEndpointKey::FormFactor,
+                                  TEndpointKey::DeviceFormat};
+
+// Keeps a failed call's code at its node; true when the call succeeded.
+bool Succeeded(HRESULT Code, const std::string& Call, std::vector<TEndpointFailure>& Failures)
+{
+    if (Code >= 0)
+        return true;
+    Failures.push_back({Call, Code});
+    return false;
+}
+
+const char* FlowName(DWORD Flow)
+{
+    return Flow == kFlowRender ? "render" : "capture";
+}
+
+const char* RoleName(DWORD Role)
+{
+    static const char* const names[kRoles] = {"console", "multimedia", "communications"};
+    return names[Role];
+}
+
+TEndpointNode ReadEndpoint(IEndpointCollection& Collection, UINT Index)
+{
+    TEndpointNode node;
+    node.Index = Index;
+    std::unique_ptr<IEndpointDevice> device;
+    if (!Succeeded(Collection.Item(Index, device), "IMMDeviceCollection::Item", node.Failures))
+        return node;
+    std::string id;
+    if (Succeeded(device->GetId(id), "IMMDevice::GetId", node.Failures))
+        node.Id = id;
+    DWORD value = 0;
+    if (Succeeded(device->GetState(value), "IMMDevice::GetState", node.Failures))
+        node.State = value;
+    if (Succeeded(device->GetDataFlow(value), "IMMEndpoint::GetDataFlow", node.Failures))
+        node.Flow = value;
+    std::unique_ptr<IEndpointProperties> store;
+    if (!Succeeded(device->OpenPropertyStore(store), "IMMDevice::OpenPropertyStore", node.Failures))
+        return node;
+    node.StoreOpened = true;
+    for (const TEndpointKey key : kKeys) {
+        TPropertyValue property;
+        const bool read = Succeeded(
+            store->GetValue(key, property),
+            std::string("IPropertyStore::GetValue(") + EndpointKeyName(key) + ")", node.Failures);
+        node.Properties.push_back({key, read ? std::optional(property) : std::nullopt});
+    }
+    return node;
+}
+
+void ReadDefault(IEndpointEnumerator& Enumerator, DWORD Flow, DWORD Role, TEndpointList& List)
+{
+    std::unique_ptr<IEndpointDevice> device;
+    const HRESULT code = Enumerator.GetDefaultAudioEndpoint(Flow, Role, device);
+    // No default for the role is an answer, not a failure.
+    List.DefaultKnown[Flow][Role] = code == kNotFound;
+    if (code == kNotFound ||
+        !Succeeded(code,
+                   std::string("IMMDeviceEnumerator::GetDefaultAudioEndpoint(") + FlowName(Flow) +
+                       ", " + RoleName(Role) + ")",
+                   List.Failures))
+        return;
+    std::string id;
+    if (!Succeeded(device->GetId(id),
+                   std::string("IMMDevice::GetId of the default ") + FlowName(Flow) + " " +
+                       RoleName(Role) + " endpoint",
+                   List.Failures))
+        return;
+    List.Defaults[Flow][Role] = id;
+    List.DefaultKnown[Flow][Role] = true;
+}
+
+std::string Lowered(std::string Text)
+{
+    for (char& character : Text)
+        character = static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
+    return Text;
+}
+
+// Little-endian fields of a blob, read only where the caller has checked the size.
+unsigned Word(const std::vector<std::uint8_t>& Blob, std::size_t At)
+{
+    return Blob[At] | Blob[At + 1] << 8;
+}
+
+DWORD Dword(const std::vector<std::uint8_t>& Blob, std::size_t At)
+{
+    return Word(Blob, At) | static_cast<DWORD>(Word(Blob, At + 2)) << 16;
+}
+
+} // namespace
+
+const TPropertyValue* TEndpointNode::Property(TEndpointKey Key) const
+{
+    for (const TEndpointProperty& property : Properties)
+        if (property.Key == Key && property.Value)
+            return &*property.Value;
+    return nullptr;
+}
+
+std::optional<std::string> TEndpointNode::FriendlyName() const
+{
+    const TPropertyValue* name = Property(TEndpointKey::FriendlyName);
+    if (name && name->Type == kTypeWideText)
+        return name->Text;
+    return std::nullopt;
+}
+
+TEndpointList ReadEndpoints(IEndpointEnumerator& Enumerator)
+{
+    TEndpointList list;
+    list.CreateResult = Enumerator.Create();
+    if (!list.Available())
+        return list;
+    std::unique_ptr<IEndpointCollection> collection;
+    UINT count = 0;
+    if (Succeeded(Enumerator.EnumAudioEndpoints(collection),
+                  "IMMDeviceEnumerator::EnumAudioEndpoints", list.Failures) &&
+        Succeeded(collection->GetCount(count), "IMMDeviceCollection::GetCount", list.Failures)) {
+        for (UINT index = 0; index < count; ++index)
+            list.Endpoints.push_back(ReadEndpoint(*collection, index));
+    }
+    for (DWORD flow = 0; flow < kFlows; ++flow)
+        for (DWORD role = 0; role < kRoles; ++role)
+            ReadDefault(Enumerator, flow, role, list);
+    return list;
+}
+
+int CountFailures(const TEndpointList& List)
+{
+    std::size_t count = List.Failures.size();
+    for (const TEndpointNode& endpoint : List.Endpoints)
+        count += endpoint.Failures.size();
+    return static_cast<int>(count);
+}
+
+std::optional<std::size_t> SelectEndpoint(const TEndpointList& List, const std::string& Selector)
+{
+    std::optional<std::string> wantedId;
+    if (Selector == "default-render" || Selector == "default-capture")
+        wantedId =
+            List.Defaults[Selector == "default-render" ? kFlowRender : kFlowCapture][kRoleConsole];
+    else
+        wantedId = Selector;
+    const std::string wanted = Lowered(Selector);
+    std::vector<std::size_t> whole, parts;
+    for (std::size_t position = 0; position < List.Endpoints.size(); ++position) {
+        const TEndpointNode& endpoint = List.Endpoints[position];
+        if (wantedId && endpoint.Id == wantedId)
+            return position;
+        const std::optional<std::string> name = endpoint.FriendlyName();
+        if (!name)
+            continue;
+        const std::string lowered = Lowered(*name);
+        if (lowered == wanted)
+            whole.push_back(position);
+        else if (!wanted.empty() && lowered.find(wanted) != std::string::npos)
+            parts.push_back(position);
+    }
+    if (whole.size() == 1)
+        return whole.front();
+    if (whole.empty() && parts.size() == 1)
+        return parts.front();
+    return std::nullopt;
+}
+
+const char* HResultName(HRESULT Code)
+{
+    static const struct {
+        DWORD Code;
+        const char* Name;
+    } names[] = {
+        {0x80004001, "E_NOTIMPL"},
+        {0x80004002, "E_NOINTERFACE"},
+        {0x80004003, "E_POINTER"},
+        {0x80004005, "E_FAIL"},
+        {0x8000FFFF, "E_UNEXPECTED"},
+        {0x80070005, "E_ACCESSDENIED"},
+        {0x8007000E, "E_OUTOFMEMORY"},
+        {0x80070057, "E_INVALIDARG"},
+        {0x80070490, "E_NOTFOUND"},
+        {0x80010106, "RPC_E_CHANGED_MODE"},
+        {0x80040110, "CLASS_E_NOAGGREGATION"},
+        {0x80040154, "REGDB_E_CLASSNOTREG"},
+        {0x800401F0, "CO_E_NOTINITIALIZED"},
+        {0x80030001, "STG_E_INVALIDFUNCTION"},
+        {0x88890004, "AUDCLNT_E_DEVICE_INVALIDATED"},
+        {0x88890010, "AUDCLNT_E_SERVICE_NOT_RUNNING"},
+    };
+    for (const auto& [code, name] : names)
+        if (code == static_cast<DWORD>(Code))
+            return name;
+    return nullptr;
+}
+
+std::string HResultText(HRESULT Code)
+{
+    const std::string hex = Format("0x%08X", static_cast<unsigned>(Code));
+    const char* name = HResultName(Code);
+    return name ? std::string(name) + " (" + hex + ")" : hex;
+}
+
+const char* EndpointKeyName(TEndpointKey Key)
+{
+    switch (Key) {
+    case TEndpointKey::FriendlyName:
+        return "PKEY_Device_FriendlyName";
+    case TEndpointKey::DeviceDesc:
+        return "PKEY_Device_DeviceDesc";
+    case TEndpointKey::InterfaceFriendlyName:
+        return "PKEY_DeviceInterface_FriendlyName";
+    case TEndpointKey::FormFactor:
+        return "PKEY_AudioEndpoint_FormFactor";
+    case TEndpointKey::DeviceFormat:
+        return "PKEY_AudioEngine_DeviceFormat";
+    }
+    return "?";
+}
+
+std::string WaveFormatText(const std::vector<std::uint8_t>& Blob)
+{
+    constexpr std::size_t kBaseSize = 18, kExtensibleSize = 40, kExtensibleExtra = 22;
+    if (Blob.size() < kBaseSize)
+        return Format("a blob of %u bytes, too short for a WAVEFORMATEX",
+                      static_cast<unsigned>(Blob.size()));
+    const unsigned tag = Word(Blob, 0), extra = Word(Blob, 16);
+    std::string text = Format("format tag 0x%04X", tag);
+    if (tag == 1)
+        text += " (PCM)";
+    else if (tag == 3)
+        text += " (IEEE float)";
+    else if (tag == 0xFFFE)
+        text += " (extensible)";
+    text += Format(", %u channels, %u Hz, %u bits", Word(Blob, 2),
+                   static_cast<unsigned>(Dword(Blob, 4)), Word(Blob, 14));
+    if (kBaseSize + extra > Blob.size())
+        return text + Format("; cbSize %u claims more than the blob's %u bytes hold", extra,
+                             static_cast<unsigned>(Blob.size()));
+    if (tag != 0xFFFE)
+        return text;
+    if (extra < kExtensibleExtra)
+        return text + Format("; cbSize %u is too short for a WAVEFORMATEXTENSIBLE", extra);
+    static_assert(kBaseSize + kExtensibleExtra == kExtensibleSize);
+    text += Format(", %u valid bits, channel mask 0x%08X, sub-format ", Word(Blob, 18),
+                   static_cast<unsigned>(Dword(Blob, 20)));
+    // KSDATAFORMAT_SUBTYPE_PCM and _IEEE_FLOAT share all but their first field.
+    static const std::uint8_t tail[] = {0x00, 0x00, 0x10, 0x00, 0x80, 0x00,
+                                        0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
+    const DWORD first = Dword(Blob, 24);
+    if (std::equal(std::begin(tail), std::end(tail), Blob.begin() + 28) &&
+        (first == 1 || first == 3))
+        return text + (first == 1 ? "PCM" : "IEEE float");
+    return text + Format("{%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}",
+                         static_cast<unsigned>(first), Word(Blob, 28), Word(Blob, 30), Blob[32],
+                         Blob[33], Blob[34], Blob[35], Blob[36], Blob[37], Blob[38], Blob[39]);
+}

@@ -1,0 +1,146 @@
+#include "audio/EndpointList.h"
+
+#include "platform/Format.h"
+
+namespace {
+
+std::string Quoted(const std::string& Text)
+{
+    return "\"" + Text + "\"";
+}
+
+std::string StateName(DWORD State)
+{
+    switch (State) {
+    case kStateActive:
+        return "active";
+    case kStateDisabled:
+        return "disabled";
+    case kStateNotPresent:
+        return "not present";
+    case kStateUnplugged:
+        return "unplugged";
+    }
+    return Format("0x%08X", static_cast<unsigned>(State));
+}
+
+std::string FormFactorName(DWORD FormFactor)
+{
+    static const char* const names[] = {"RemoteNetworkDevice",
+                                        "Speakers",
+                                        "LineLevel",
+                                        "Headphones",
+                                        "Microphone",
+                                        "Headset",
+                                        "Handset",
+                                        "UnknownDigitalPassthrough",
+                                        "SPDIF",
+                                        "DigitalAudioDisplayDevice",
+                                        "UnknownFormFactor"};
+    if (FormFactor < std::size(names))
+        return names[FormFactor];
+    return std::to_string(FormFactor);
+}
+
+const char* const kRoleNames[kRoles] = {"console", "multimedia", "communications"};
+
+class TEndpointWriter {
+public:
+    TEndpointWriter(const TEndpointList& List,
+                    const std::function<void(const std::string& Line)>& AppendLine)
+        : m_list(List), m_append(AppendLine)
+    {
+    }
+
+    void Line(int Depth, const std::string& Text) { m_append(std::string(2 * Depth, ' ') + Text); }
+
+    void Failures(int Depth, const std::vector<TEndpointFailure>& Failures)
+    {
+        for (const TEndpointFailure& failure : Failures)
+            Line(Depth, "failed: " + failure.Call + " returned " + HResultText(failure.Code));
+    }
+
+    void Endpoint(const TEndpointNode& Node)
+    {
+        const std::optional<std::string> name = Node.FriendlyName();
+        Line(0, "Endpoint " + std::to_string(Node.Index) + ":" + (name ? " " + Quoted(*name) : ""));
+        if (Node.Id)
+            Line(1, "id: " + *Node.Id);
+        if (Node.Flow)
+            Line(1, std::string("flow: ") + (*Node.Flow == kFlowRender    ? "render"
+                                             : *Node.Flow == kFlowCapture ? "capture"
+                                                                          : "unknown"));
+        if (Node.State)
+            Line(1, "state: " + StateName(*Node.State));
+        Property(Node, TEndpointKey::DeviceDesc, "description");
+        Property(Node, TEndpointKey::InterfaceFriendlyName, "adapter");
+        Property(Node, TEndpointKey::FormFactor, "form factor");
+        if (Node.Id)
+            Line(1, "default for: " + Roles(Node));
+        Property(Node, TEndpointKey::DeviceFormat, "format");
+        Failures(1, Node.Failures);
+    }
+
+private:
+    void Property(const TEndpointNode& Node, TEndpointKey Key, const char* Label)
+    {
+        const TPropertyValue* value = Node.Property(Key);
+        if (!value)
+            return; // not read: its failure says so
+        const std::string label = std::string(Label) + ": ";
+        if (value->Type == kTypeEmpty)
+            Line(1, label + "not set");
+        else if (value->Type == kTypeWideText && Key != TEndpointKey::FormFactor &&
+                 Key != TEndpointKey::DeviceFormat)
+            Line(1, label + Quoted(value->Text));
+        else if (value->Type == kTypeUInt32 && Key == TEndpointKey::FormFactor)
+            Line(1, label + FormFactorName(value->Number));
+        else if (value->Type == kTypeBlob && Key == TEndpointKey::DeviceFormat)
+            Line(1, label + WaveFormatText(value->Blob));
+        else
+            Line(1, label + "a value of type " + std::to_string(value->Type) + ", not read");
+    }
+
+    // The roles the endpoint is the default for; those whose default could not be read too.
+    std::string Roles(const TEndpointNode& Node) const
+    {
+        std::string known, unknown;
+        for (DWORD role = 0; role < kRoles; ++role) {
+            bool isDefault = false, asked = true;
+            for (DWORD flow = 0; flow < kFlows; ++flow) {
+                isDefault = isDefault || m_list.Defaults[flow][role] == Node.Id;
+                if (!Node.Flow || *Node.Flow == flow)
+                    asked = asked && m_list.DefaultKnown[flow][role];
+            }
+            if (isDefault)
+                known += (known.empty() ? "" : ", ") + std::string(kRoleNames[role]);
+            else if (!asked)
+                unknown += (unknown.empty() ? "" : ", ") + std::string(kRoleNames[role]);
+        }
+        return (known.empty() ? "no role" : known) +
+               (unknown.empty() ? "" : " (not known for " + unknown + ")");
+    }
+
+    const TEndpointList& m_list;
+    const std::function<void(const std::string& Line)>& m_append;
+};
+
+} // namespace
+
+void WriteEndpointsText(const TEndpointList& List, const std::string& Where, DWORD WindowsMajor,
+                        const std::function<void(const std::string& Line)>& AppendLine)
+{
+    TEndpointWriter text(List, AppendLine);
+    if (!List.Available()) {
+        const std::string call =
+            "CoCreateInstance(CLSID_MMDeviceEnumerator) returned " + HResultText(List.CreateResult);
+        text.Line(0, WindowsMajor < 6
+                         ? "Core Audio endpoints need Windows Vista or later (" + call + ")"
+                         : "Core Audio endpoints cannot be read: " + call);
+        return;
+    }
+    text.Line(0, Where + ", " + std::to_string(List.Endpoints.size()) + " audio endpoints");
+    text.Failures(0, List.Failures);
+    for (const TEndpointNode& endpoint : List.Endpoints)
+        text.Endpoint(endpoint);
+}

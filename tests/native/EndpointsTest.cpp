@@ -1,0 +1,158 @@
+// The Core Audio endpoint list: the walk over scripted endpoints, its failures kept where they
+// happened, and its text.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "FakeEndpoints.h"
+#include "audio/EndpointList.h"
+
+namespace {
+
+constexpr HRESULT kFail = static_cast<HRESULT>(0x80004005);
+
+struct TListed {
+    std::string Text;
+    int Failures;
+};
+
+TListed List(FakeEndpoints& Fake, DWORD WindowsMajor = 10)
+{
+    const TEndpointList list = ReadEndpoints(Fake);
+    std::string text;
+    WriteEndpointsText(list, "KorvaleReport 1.0 on Windows 10.0 (build 19045)", WindowsMajor,
+                       [&text](const std::string& Line) { text += Line + "\n"; });
+    return {text, CountFailures(list)};
+}
+
+TEST(Endpoints, EveryEndpointIsListedWithItsFieldsRolesAndFormat)
+{
+    const auto fake = FourEndpoints();
+    const TListed listed = List(*fake);
+    EXPECT_EQ(listed.Failures, 0);
+    for (const char* line : {
+             "KorvaleReport 1.0 on Windows 10.0 (build 19045), 4 audio endpoints\n"
+             "Endpoint 0: \"Speakers (Fake Audio)\"\n"
+             "  id: {r0}\n"
+             "  flow: render\n"
+             "  state: active\n"
+             "  description: \"Speakers\"\n"
+             "  adapter: \"Fake Audio\"\n"
+             "  form factor: Speakers\n"
+             "  default for: console, multimedia\n"
+             "  format: format tag 0x0001 (PCM), 2 channels, 44100 Hz, 16 bits\n"
+             "Endpoint 1: \"Microphone (Fake Audio)\"\n",
+             "  flow: capture\n  state: disabled\n",
+             "  format: format tag 0xFFFE (extensible), 1 channels, 48000 Hz, 32 bits, 32 valid "
+             "bits, channel mask 0x00000004, sub-format IEEE float\n",
+             "  state: not present\n",
+             "  form factor: Headphones\n  default for: communications\n"
+             "  format: a blob of 10 bytes, too short for a WAVEFORMATEX\n",
+             "  state: unplugged\n",
+             "  format: format tag 0x0001 (PCM), 2 channels, 44100 Hz, 16 bits; cbSize 4 claims "
+             "more than the blob's 19 bytes hold\n",
+         })
+        EXPECT_NE(listed.Text.find(line), std::string::npos) << line << "\nin\n" << listed.Text;
+}
+
+// Each failing call is shown at its node, nothing it left behind is shown as read, and the walk
+// goes on; no default for a role is not a failure.
+TEST(Endpoints, AFailedCallIsShownWhereItFailedAndTheRestIsRead)
+{
+    const struct {
+        const char* Name;
+        std::function<void(FakeEndpoints&)> Plant;
+        int Failures;
+        const char* Shown; // "" for nothing more than the rest
+        const char* NotShown;
+    } cases[] = {
+        {"enumeration", [](FakeEndpoints& Fake) { Fake.EnumResult = kFail; }, 1,
+         "0 audio endpoints\nfailed: IMMDeviceEnumerator::EnumAudioEndpoints returned E_FAIL "
+         "(0x80004005)\n",
+         "Endpoint 0"},
+        {"count", [](FakeEndpoints& Fake) { Fake.CountResult = kFail; }, 1,
+         "failed: IMMDeviceCollection::GetCount returned E_FAIL", "Endpoint 0"},
+        {"item", [](FakeEndpoints& Fake) { Fake.Endpoints[0].ItemResult = kFail; }, 1,
+         "Endpoint 0:\n  failed: IMMDeviceCollection::Item returned E_FAIL (0x80004005)\n"
+         "Endpoint 1: \"Microphone (Fake Audio)\"\n",
+         "id: {r0}"},
+        // Endpoint 0 is also two roles' default: their identifiers cannot be read either.
+        {"id",
+         [](FakeEndpoints& Fake) { Fake.Endpoints[0].IdResult = static_cast<HRESULT>(0x80004003); },
+         3, "failed: IMMDevice::GetId returned E_POINTER (0x80004003)", "garbage"},
+        {"state", [](FakeEndpoints& Fake) { Fake.Endpoints[1].StateResult = kFail; }, 1,
+         "failed: IMMDevice::GetState returned E_FAIL", "0xDDDDDDDD"},
+        {"flow",
+         [](FakeEndpoints& Fake) {
+             Fake.Endpoints[1].FlowResult = static_cast<HRESULT>(0x80004002);
+         },
+         1, "failed: IMMEndpoint::GetDataFlow returned E_NOINTERFACE (0x80004002)", "unknown"},
+        {"store",
+         [](FakeEndpoints& Fake) {
+             Fake.Endpoints[2].StoreResult = static_cast<HRESULT>(0x80070005);
+         },
+         1,
+         "Endpoint 2:\n  id: {r2}\n  flow: render\n  state: not present\n"
+         "  default for: communications\n"
+         "  failed: IMMDevice::OpenPropertyStore returned E_ACCESSDENIED (0x80070005)\n"
+         "Endpoint 3: \"Line In (USB Audio)\"\n",
+         "Headphones"},
+        {"property",
+         [](FakeEndpoints& Fake) {
+             Fake.Endpoints[0].PropertyResults[TEndpointKey::FriendlyName] =
+                 static_cast<HRESULT>(0x80004001);
+         },
+         1, "Endpoint 0:\n  id: {r0}\n", "garbage"},
+        {"no default",
+         [](FakeEndpoints& Fake) {
+             Fake.Defaults.erase({kFlowRender, kRoleCommunications});
+         },
+         0,
+         "  state: not present\n  description: \"Headphones\"\n  adapter: \"USB Audio\"\n"
+         "  form factor: Headphones\n  default for: no role\n",
+         "failed"},
+        {"default",
+         [](FakeEndpoints& Fake) {
+             Fake.DefaultResults[{kFlowCapture, kRoleConsole}] = kFail;
+         },
+         1,
+         "failed: IMMDeviceEnumerator::GetDefaultAudioEndpoint(capture, console) returned E_FAIL "
+         "(0x80004005)\n",
+         "  default for: multimedia\n"},
+    };
+    for (const auto& tested : cases) {
+        const auto fake = FourEndpoints();
+        tested.Plant(*fake);
+        const TListed listed = List(*fake);
+        EXPECT_EQ(listed.Failures, tested.Failures) << tested.Name;
+        EXPECT_NE(listed.Text.find(tested.Shown), std::string::npos) << tested.Name << "\n"
+                                                                     << listed.Text;
+        EXPECT_EQ(listed.Text.find(tested.NotShown), std::string::npos) << tested.Name << "\n"
+                                                                        << listed.Text;
+    }
+}
+
+TEST(Endpoints, WithoutTheEnumeratorOneLineSaysWhy)
+{
+    const struct {
+        HRESULT Code;
+        DWORD WindowsMajor;
+        const char* Text;
+    } cases[] = {
+        {static_cast<HRESULT>(0x80040154), 5,
+         "Core Audio endpoints need Windows Vista or later (CoCreateInstance("
+         "CLSID_MMDeviceEnumerator) returned REGDB_E_CLASSNOTREG (0x80040154))\n"},
+        {static_cast<HRESULT>(0x800401F0), 10,
+         "Core Audio endpoints cannot be read: CoCreateInstance(CLSID_MMDeviceEnumerator) "
+         "returned CO_E_NOTINITIALIZED (0x800401F0)\n"},
+    };
+    for (const auto& tested : cases) {
+        const auto fake = FourEndpoints();
+        fake->CreateResult = tested.Code;
+        const TListed listed = List(*fake, tested.WindowsMajor);
+        EXPECT_EQ(listed.Text, tested.Text);
+        EXPECT_EQ(listed.Failures, 0);
+    }
+}
+
+} // namespace

@@ -1,0 +1,60 @@
+#!/bin/sh
+# KorvaleReport's Core Audio endpoints under Wine, with ALSA's null device as the default:
+#   report-endpoints.sh <wine> <KorvaleReport.exe>
+# Wine lists two active endpoints, render "Out: default" and capture "In: default", each the
+# default for every role; --endpoint default-capture picks the capture one; an endpoint that is
+# not there exits 3; with mmdevapi turned off, one line says why and the exit is 0.
+set -u
+wine=$1
+exe=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failed=0
+fail() {
+  echo "FAIL: $*"
+  failed=1
+}
+holds() { # <what> <fixed text that must be in the file> <file>
+  if grep -qF -- "$2" "$3"; then echo "ok:   $1"; else fail "$1: no \"$2\" in: $(cat "$3")"; fi
+}
+
+"$wine" "$exe" --endpoints >"$work/raw" 2>"$work/err"
+status=$?
+tr -d '\r' <"$work/raw" >"$work/all.txt"
+[ $status -eq 0 ] || fail "--endpoints exited with $status: $(cat "$work/err")"
+holds "two endpoints" ", 2 audio endpoints" "$work/all.txt"
+holds "the render endpoint" ': "Out: default"' "$work/all.txt"
+holds "the capture endpoint" '"In: default"' "$work/all.txt"
+for flow in render capture; do
+  holds "a $flow endpoint" "  flow: $flow" "$work/all.txt"
+done
+twice() { # <what> <whole line that both endpoints have>
+  if [ "$(grep -cxF -- "$2" "$work/all.txt")" -eq 2 ]; then echo "ok:   $1"; else fail "$1"; fi
+}
+twice "both active" "  state: active"
+twice "both the default for every role" "  default for: console, multimedia, communications"
+holds "a format" "  format: format tag" "$work/all.txt"
+
+"$wine" "$exe" --endpoint default-capture 2>/dev/null | tr -d '\r' >"$work/one.txt"
+holds "--endpoint default-capture lists one endpoint" ", 1 audio endpoints" "$work/one.txt"
+holds "--endpoint default-capture picks \"In: default\"" ': "In: default"' "$work/one.txt"
+
+"$wine" "$exe" --endpoint nosuch >/dev/null 2>"$work/err"
+status=$?
+if [ $status -eq 3 ] && grep -q "Out: default" "$work/err"; then
+  echo "ok:   --endpoint nosuch exits 3 and lists the endpoints"
+else
+  fail "--endpoint nosuch exited with $status: $(cat "$work/err")"
+fi
+
+WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-};mmdevapi=d" "$wine" "$exe" --endpoints >"$work/raw" 2>/dev/null
+status=$?
+tr -d '\r' <"$work/raw" >"$work/none.txt"
+if [ $status -eq 0 ] && [ "$(wc -l <"$work/none.txt")" -eq 1 ] \
+  && grep -Eq '^Core Audio endpoints (need Windows Vista or later \(|cannot be read: )CoCreateInstance' \
+    "$work/none.txt"; then
+  echo "ok:   without mmdevapi one line says why, and the exit is 0"
+else
+  fail "without mmdevapi exited with $status: $(cat "$work/none.txt")"
+fi
+exit $failed
