@@ -1,9 +1,9 @@
 #include "audio/EndpointList.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "platform/Format.h"
+#include "platform/Names.h"
 
 namespace {
 
@@ -18,17 +18,6 @@ bool Succeeded(HRESULT Code, const std::string& Call, std::vector<TEndpointFailu
         return true;
     Failures.push_back({Call, Code});
     return false;
-}
-
-const char* FlowName(DWORD Flow)
-{
-    return Flow == kFlowRender ? "render" : "capture";
-}
-
-const char* RoleName(DWORD Role)
-{
-    static const char* const names[kRoles] = {"console", "multimedia", "communications"};
-    return names[Role];
 }
 
 TEndpointNode ReadEndpoint(IEndpointCollection& Collection, UINT Index)
@@ -64,8 +53,9 @@ void ReadDefault(IEndpointEnumerator& Enumerator, DWORD Flow, DWORD Role, TEndpo
 {
     std::unique_ptr<IEndpointDevice> device;
     const HRESULT code = Enumerator.GetDefaultAudioEndpoint(Flow, Role, device);
+    TEndpointDefault& found = List.Defaults[Flow][Role];
     // No default for the role is an answer, not a failure.
-    List.DefaultKnown[Flow][Role] = code == kNotFound;
+    found.Known = code == kNotFound;
     if (code == kNotFound ||
         !Succeeded(code,
                    std::string("IMMDeviceEnumerator::GetDefaultAudioEndpoint(") + FlowName(Flow) +
@@ -78,15 +68,7 @@ void ReadDefault(IEndpointEnumerator& Enumerator, DWORD Flow, DWORD Role, TEndpo
                        RoleName(Role) + " endpoint",
                    List.Failures))
         return;
-    List.Defaults[Flow][Role] = id;
-    List.DefaultKnown[Flow][Role] = true;
-}
-
-std::string Lowered(std::string Text)
-{
-    for (char& character : Text)
-        character = static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
-    return Text;
+    found = {true, id};
 }
 
 // Little-endian fields of a blob, read only where the caller has checked the size.
@@ -148,40 +130,35 @@ int CountFailures(const TEndpointList& List)
 
 std::optional<std::size_t> SelectEndpoint(const TEndpointList& List, const std::string& Selector)
 {
-    std::optional<std::string> wantedId;
+    std::optional<std::string> wantedId = Selector;
     if (Selector == "default-render" || Selector == "default-capture")
         wantedId =
-            List.Defaults[Selector == "default-render" ? kFlowRender : kFlowCapture][kRoleConsole];
-    else
-        wantedId = Selector;
-    const std::string wanted = Lowered(Selector);
-    std::vector<std::size_t> whole, parts;
+            List.Defaults[Selector == "default-render" ? kFlowRender : kFlowCapture][kRoleConsole]
+                .Id;
+    std::vector<std::vector<std::string>> names;
     for (std::size_t position = 0; position < List.Endpoints.size(); ++position) {
         const TEndpointNode& endpoint = List.Endpoints[position];
         if (wantedId && endpoint.Id == wantedId)
             return position;
-        const std::optional<std::string> name = endpoint.FriendlyName();
-        if (!name)
-            continue;
-        const std::string lowered = Lowered(*name);
-        if (lowered == wanted)
-            whole.push_back(position);
-        else if (!wanted.empty() && lowered.find(wanted) != std::string::npos)
-            parts.push_back(position);
+        names.push_back({endpoint.FriendlyName().value_or(std::string())});
     }
-    if (whole.size() == 1)
-        return whole.front();
-    if (whole.empty() && parts.size() == 1)
-        return parts.front();
-    return std::nullopt;
+    return MatchName(names, Selector);
+}
+
+const char* FlowName(DWORD Flow)
+{
+    return Flow == kFlowRender ? "render" : "capture";
+}
+
+const char* RoleName(DWORD Role)
+{
+    static const char* const names[kRoles] = {"console", "multimedia", "communications"};
+    return Role < kRoles ? names[Role] : "?";
 }
 
 const char* HResultName(HRESULT Code)
 {
-    static const struct {
-        DWORD Code;
-        const char* Name;
-    } names[] = {
+    static const TNamed names[] = {
         {0x80004001, "E_NOTIMPL"},
         {0x80004002, "E_NOINTERFACE"},
         {0x80004003, "E_POINTER"},
@@ -199,10 +176,7 @@ const char* HResultName(HRESULT Code)
         {0x88890004, "AUDCLNT_E_DEVICE_INVALIDATED"},
         {0x88890010, "AUDCLNT_E_SERVICE_NOT_RUNNING"},
     };
-    for (const auto& [code, name] : names)
-        if (code == static_cast<DWORD>(Code))
-            return name;
-    return nullptr;
+    return FindName(names, static_cast<std::uint32_t>(Code));
 }
 
 std::string HResultText(HRESULT Code)

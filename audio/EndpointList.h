@@ -37,14 +37,18 @@ struct TEndpointNode {
     std::optional<std::string> FriendlyName() const;
 };
 
+/// A flow's default endpoint for a role.
+struct TEndpointDefault {
+    bool Known = false;            // asked with success, or the answer was "none"
+    std::optional<std::string> Id; // the endpoint's identifier; nothing when there is none
+};
+
 struct TEndpointList {
     /// The enumerator's creation: when it failed, nothing else was asked.
     HRESULT CreateResult = 0;
     std::vector<TEndpointNode> Endpoints;
-    /// Each flow's default endpoint per role, by identifier: nothing when there is none (or the
-    /// call failed, then also in Failures).
-    std::array<std::array<std::optional<std::string>, kRoles>, kFlows> Defaults;
-    std::array<std::array<bool, kRoles>, kFlows> DefaultKnown{};
+    /// Each flow's default endpoint per role.
+    std::array<std::array<TEndpointDefault, kRoles>, kFlows> Defaults;
     std::vector<TEndpointFailure> Failures; // the enumeration's and the defaults'
 
     bool Available() const { return CreateResult >= 0; }
@@ -64,6 +68,10 @@ int CountFailures(const TEndpointList& List);
 /// role's default), a whole identifier, a whole friendly name, or a unique part of one
 /// (case-insensitive). Nothing when none or several match.
 std::optional<std::size_t> SelectEndpoint(const TEndpointList& List, const std::string& Selector);
+
+/// "render" or "capture"; "console", "multimedia" or "communications".
+const char* FlowName(DWORD Flow);
+const char* RoleName(DWORD Role);
 
 /// The code's name where known ("E_NOTIMPL"), else nothing; and "NAME (0x...)" / "0x...".
 const char* HResultName(HRESULT Code);

@@ -42,8 +42,6 @@ std::string FormFactorName(DWORD FormFactor)
     return std::to_string(FormFactor);
 }
 
-const char* const kRoleNames[kRoles] = {"console", "multimedia", "communications"};
-
 class TEndpointWriter {
 public:
     TEndpointWriter(const TEndpointList& List,
@@ -67,9 +65,8 @@ public:
         if (Node.Id)
             Line(1, "id: " + *Node.Id);
         if (Node.Flow)
-            Line(1, std::string("flow: ") + (*Node.Flow == kFlowRender    ? "render"
-                                             : *Node.Flow == kFlowCapture ? "capture"
-                                                                          : "unknown"));
+            Line(1,
+                 std::string("flow: ") + (*Node.Flow < kFlows ? FlowName(*Node.Flow) : "unknown"));
         if (Node.State)
             Line(1, "state: " + StateName(*Node.State));
         Property(Node, TEndpointKey::DeviceDesc, "description");
@@ -108,14 +105,15 @@ private:
         for (DWORD role = 0; role < kRoles; ++role) {
             bool isDefault = false, asked = true;
             for (DWORD flow = 0; flow < kFlows; ++flow) {
-                isDefault = isDefault || m_list.Defaults[flow][role] == Node.Id;
+                const TEndpointDefault& found = m_list.Defaults[flow][role];
+                isDefault = isDefault || found.Id == Node.Id;
                 if (!Node.Flow || *Node.Flow == flow)
-                    asked = asked && m_list.DefaultKnown[flow][role];
+                    asked = asked && found.Known;
             }
             if (isDefault)
-                known += (known.empty() ? "" : ", ") + std::string(kRoleNames[role]);
+                known += (known.empty() ? "" : ", ") + std::string(RoleName(role));
             else if (!asked)
-                unknown += (unknown.empty() ? "" : ", ") + std::string(kRoleNames[role]);
+                unknown += (unknown.empty() ? "" : ", ") + std::string(RoleName(role));
         }
         return (known.empty() ? "no role" : known) +
                (unknown.empty() ? "" : " (not known for " + unknown + ")");

@@ -1,31 +1,15 @@
 #include "mixer/MixerNames.h"
 
-#include <algorithm>
-#include <iterator>
-
 #include "platform/Format.h"
+#include "platform/Names.h"
 
 namespace {
-
-struct TNamed {
-    DWORD Value;
-    const char* Name;
-};
-
-// The name of Value in Names; null when it has none.
-template <std::size_t N>
-const char* Find(const TNamed (&Names)[N], DWORD Value)
-{
-    const auto found = std::find_if(std::begin(Names), std::end(Names),
-                                    [Value](const TNamed& Named) { return Named.Value == Value; });
-    return found != std::end(Names) ? found->Name : nullptr;
-}
 
 // The name of Value, or the value in hexadecimal.
 template <std::size_t N>
 std::string NameOrHex(const TNamed (&Names)[N], DWORD Value)
 {
-    const char* name = Find(Names, Value);
+    const char* name = FindName(Names, Value);
     return name ? name : Format("0x%08X", static_cast<unsigned>(Value));
 }
 
@@ -108,12 +92,12 @@ std::string ComponentTypeName(DWORD Type)
 
 std::string TargetTypeName(DWORD Type)
 {
-    const char* name = Find(kTargetTypes, Type);
+    const char* name = FindName(kTargetTypes, Type);
     return name ? name : Format("%u", static_cast<unsigned>(Type));
 }
 
 std::string MixerResultName(MMRESULT Code)
 {
-    const char* name = Find(kResults, Code);
+    const char* name = FindName(kResults, Code);
     return name ? name : Format("MMRESULT %u", static_cast<unsigned>(Code));
 }

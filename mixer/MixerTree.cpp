@@ -7,6 +7,7 @@
 #include "mixer/MMReg.h"
 #include "mixer/MixerQueries.h"
 #include "mixer/OpenMixer.h"
+#include "platform/Names.h"
 #include "platform/RecordText.h"
 
 namespace {
@@ -200,13 +201,6 @@ int CountLineFailures(const TMixerLineNode& Line)
     return count;
 }
 
-std::string Lowered(std::string Text)
-{
-    for (char& character : Text)
-        character = static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
-    return Text;
-}
-
 } // namespace
 
 bool TMixerControlNode::HasPercent() const
@@ -265,27 +259,8 @@ std::optional<std::size_t> SelectMixerDevice(const std::vector<TMixerDeviceNode>
         return std::nullopt;
     }
     // A whole name wins over parts of others; otherwise the part must be in exactly one.
-    const std::string wanted = Lowered(Selector);
-    std::vector<std::size_t> whole, parts;
-    for (std::size_t position = 0; position < Devices.size(); ++position) {
-        for (const std::string& name :
-             {Devices[position].Name, Devices[position].FullName.value_or(std::string())}) {
-            if (name.empty())
-                continue;
-            const std::string lowered = Lowered(name);
-            if (lowered == wanted) {
-                whole.push_back(position);
-                break;
-            }
-            if (!wanted.empty() && lowered.find(wanted) != std::string::npos) {
-                parts.push_back(position);
-                break;
-            }
-        }
-    }
-    if (whole.size() == 1)
-        return whole.front();
-    if (whole.empty() && parts.size() == 1)
-        return parts.front();
-    return std::nullopt;
+    std::vector<std::vector<std::string>> names;
+    for (const TMixerDeviceNode& device : Devices)
+        names.push_back({device.Name, device.FullName.value_or(std::string())});
+    return MatchName(names, Selector);
 }
