@@ -5,6 +5,7 @@
 
 #include "audio/EndpointList.h"
 #include "mixer/Reports.h"
+#include "platform/Json.h"
 
 namespace {
 
@@ -28,12 +29,13 @@ const char kUsage[] =
     "written, but some mixer calls failed (each error is shown where it\n"
     "happened).\n"
     "\n"
-    "       KorvaleReport --endpoints [--endpoint NAME|ID|default-render|\n"
-    "                                  default-capture]\n"
+    "       KorvaleReport --endpoints [--json] [--endpoint NAME|ID|\n"
+    "                                  default-render|default-capture]\n"
     "  --endpoints  every Core Audio endpoint (Windows Vista and later): its id,\n"
     "             names, flow, state, form factor, default roles and format\n"
     "  --endpoint   only the endpoint of that id or name (or holding NAME,\n"
     "             ignoring case), or a flow's default (implies --endpoints)\n"
+    "  --json     with --endpoints: the endpoints as one JSON document\n"
     "Exit codes as above: 3 no such endpoint; 4 some Core Audio calls failed.\n";
 
 struct TReportRequest {
@@ -61,7 +63,7 @@ TReportRequest ParseArguments(const std::vector<std::string>& Arguments)
         else if (*argument == "--tree")
             request.Tree = true;
         else if (*argument == "--json")
-            request.Json = request.Tree = true;
+            request.Json = true;
         else if (*argument == "--device" && argument + 1 != Arguments.end())
             request.Device = *++argument;
         else if (*argument == "--endpoints")
@@ -74,12 +76,11 @@ TReportRequest ParseArguments(const std::vector<std::string>& Arguments)
                                   ? "--endpoint needs an endpoint's name or id"
                                   : "unknown argument \"" + *argument + "\"";
     }
-    if (request.Device)
-        request.Tree = true;
     if (request.Endpoint)
         request.Endpoints = true;
-    if (request.Endpoints && request.Json && request.Problem.empty())
-        request.Problem = "--endpoints has no JSON form yet";
+    // --json alone means the tree's JSON; with --endpoints, the endpoints'.
+    if (request.Device || (request.Json && !request.Endpoints))
+        request.Tree = true;
     if (request.Endpoints && (request.Tree || request.Caps || request.Volume) &&
         request.Problem.empty())
         request.Problem = "--endpoints cannot be combined with --tree, --caps or --volume";
@@ -183,8 +184,17 @@ int RunEndpoints(const TReportRequest& Request, const TReportToolSystem& System,
         list.Endpoints = {list.Endpoints[*chosen]};
     }
     std::string text;
-    WriteEndpointsText(list, ReadWhere(System.Context), System.Context.WindowsMajor,
-                       [&text](const std::string& Line) { text += Line + "\n"; });
+    if (Request.Json) {
+        TJsonWriter json;
+        json.Begin("", '{');
+        WriteJsonHead(json, System.Context);
+        WriteEndpointsJson(json, list, System.Context.WindowsMajor);
+        json.End('}');
+        text = json.Text();
+    } else {
+        WriteEndpointsText(list, ReadWhere(System.Context), System.Context.WindowsMajor,
+                           [&text](const std::string& Line) { text += Line + "\n"; });
+    }
     return WriteReport(System, Out, Err, text, CountFailures(list) ? rxSomeCallsFailed : rxDone);
 }
 

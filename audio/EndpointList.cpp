@@ -186,6 +186,55 @@ std::string HResultText(HRESULT Code)
     return name ? std::string(name) + " (" + hex + ")" : hex;
 }
 
+std::string StateName(DWORD State)
+{
+    switch (State) {
+    case kStateActive:
+        return "active";
+    case kStateDisabled:
+        return "disabled";
+    case kStateNotPresent:
+        return "not present";
+    case kStateUnplugged:
+        return "unplugged";
+    }
+    return Format("0x%08X", static_cast<unsigned>(State));
+}
+
+std::string FormFactorName(DWORD FormFactor)
+{
+    static const char* const names[] = {"RemoteNetworkDevice",
+                                        "Speakers",
+                                        "LineLevel",
+                                        "Headphones",
+                                        "Microphone",
+                                        "Headset",
+                                        "Handset",
+                                        "UnknownDigitalPassthrough",
+                                        "SPDIF",
+                                        "DigitalAudioDisplayDevice",
+                                        "UnknownFormFactor"};
+    if (FormFactor < std::size(names))
+        return names[FormFactor];
+    return std::to_string(FormFactor);
+}
+
+bool IsDefaultFor(const TEndpointList& List, const TEndpointNode& Node, DWORD Role)
+{
+    for (DWORD flow = 0; flow < kFlows; ++flow)
+        if (Node.Id && List.Defaults[flow][Role].Id == Node.Id)
+            return true;
+    return false;
+}
+
+std::string UnavailableText(const TEndpointList& List, DWORD WindowsMajor)
+{
+    const std::string call =
+        std::string(kCreateCall) + " returned " + HResultText(List.CreateResult);
+    return WindowsMajor < 6 ? "Core Audio endpoints need Windows Vista or later (" + call + ")"
+                            : "Core Audio endpoints cannot be read: " + call;
+}
+
 const char* EndpointKeyName(TEndpointKey Key)
 {
     switch (Key) {
@@ -203,40 +252,69 @@ const char* EndpointKeyName(TEndpointKey Key)
     return "?";
 }
 
-std::string WaveFormatText(const std::vector<std::uint8_t>& Blob)
+std::optional<TWaveFormat> ReadWaveFormat(const std::vector<std::uint8_t>& Blob)
 {
-    constexpr std::size_t kBaseSize = 18, kExtensibleSize = 40, kExtensibleExtra = 22;
+    constexpr std::size_t kBaseSize = 18, kExtensibleExtra = 22;
     if (Blob.size() < kBaseSize)
-        return Format("a blob of %u bytes, too short for a WAVEFORMATEX",
-                      static_cast<unsigned>(Blob.size()));
-    const unsigned tag = Word(Blob, 0), extra = Word(Blob, 16);
-    std::string text = Format("format tag 0x%04X", tag);
-    if (tag == 1)
-        text += " (PCM)";
-    else if (tag == 3)
-        text += " (IEEE float)";
-    else if (tag == 0xFFFE)
-        text += " (extensible)";
-    text += Format(", %u channels, %u Hz, %u bits", Word(Blob, 2),
-                   static_cast<unsigned>(Dword(Blob, 4)), Word(Blob, 14));
-    if (kBaseSize + extra > Blob.size())
-        return text + Format("; cbSize %u claims more than the blob's %u bytes hold", extra,
-                             static_cast<unsigned>(Blob.size()));
-    if (tag != 0xFFFE)
-        return text;
-    if (extra < kExtensibleExtra)
-        return text + Format("; cbSize %u is too short for a WAVEFORMATEXTENSIBLE", extra);
-    static_assert(kBaseSize + kExtensibleExtra == kExtensibleSize);
-    text += Format(", %u valid bits, channel mask 0x%08X, sub-format ", Word(Blob, 18),
-                   static_cast<unsigned>(Dword(Blob, 20)));
+        return std::nullopt;
+    TWaveFormat format;
+    format.Tag = Word(Blob, 0);
+    format.Channels = Word(Blob, 2);
+    format.SamplesPerSec = Dword(Blob, 4);
+    format.BitsPerSample = Word(Blob, 14);
+    const unsigned extra = Word(Blob, 16);
+    if (kBaseSize + extra > Blob.size()) {
+        format.Problem = Format("cbSize %u claims more than the blob's %u bytes hold", extra,
+                                static_cast<unsigned>(Blob.size()));
+        return format;
+    }
+    if (format.Tag != kTagExtensible)
+        return format;
+    if (extra < kExtensibleExtra) {
+        format.Problem = Format("cbSize %u is too short for a WAVEFORMATEXTENSIBLE", extra);
+        return format;
+    }
+    format.ValidBits = Word(Blob, 18);
+    format.ChannelMask = Dword(Blob, 20);
     // KSDATAFORMAT_SUBTYPE_PCM and _IEEE_FLOAT share all but their first field.
     static const std::uint8_t tail[] = {0x00, 0x00, 0x10, 0x00, 0x80, 0x00,
                                         0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
     const DWORD first = Dword(Blob, 24);
     if (std::equal(std::begin(tail), std::end(tail), Blob.begin() + 28) &&
-        (first == 1 || first == 3))
-        return text + (first == 1 ? "PCM" : "IEEE float");
-    return text + Format("{%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}",
-                         static_cast<unsigned>(first), Word(Blob, 28), Word(Blob, 30), Blob[32],
-                         Blob[33], Blob[34], Blob[35], Blob[36], Blob[37], Blob[38], Blob[39]);
+        (first == kTagPcm || first == kTagFloat))
+        format.SubFormat = first == kTagPcm ? "PCM" : "IEEE float";
+    else
+        format.SubFormat =
+            Format("{%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}",
+                   static_cast<unsigned>(first), Word(Blob, 28), Word(Blob, 30), Blob[32], Blob[33],
+                   Blob[34], Blob[35], Blob[36], Blob[37], Blob[38], Blob[39]);
+    return format;
+}
+
+const char* FormatTagName(unsigned Tag)
+{
+    return Tag == kTagPcm          ? "PCM"
+           : Tag == kTagFloat      ? "IEEE float"
+           : Tag == kTagExtensible ? "extensible"
+                                   : nullptr;
+}
+
+std::string WaveFormatText(const std::vector<std::uint8_t>& Blob)
+{
+    const std::optional<TWaveFormat> format = ReadWaveFormat(Blob);
+    if (!format)
+        return Format("a blob of %u bytes, too short for a WAVEFORMATEX",
+                      static_cast<unsigned>(Blob.size()));
+    std::string text = Format("format tag 0x%04X", format->Tag);
+    if (const char* name = FormatTagName(format->Tag))
+        text += std::string(" (") + name + ")";
+    text += Format(", %u channels, %u Hz, %u bits", format->Channels,
+                   static_cast<unsigned>(format->SamplesPerSec), format->BitsPerSample);
+    if (!format->Problem.empty())
+        return text + "; " + format->Problem;
+    if (format->ValidBits)
+        text += Format(", %u valid bits, channel mask 0x%08X, sub-format ", *format->ValidBits,
+                       static_cast<unsigned>(*format->ChannelMask)) +
+                format->SubFormat;
+    return text;
 }

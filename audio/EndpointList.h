@@ -11,6 +11,8 @@
 
 #include "audio/Endpoints.h"
 
+class TJsonWriter;
+
 /// A call that failed, by name, with its HRESULT.
 struct TEndpointFailure {
     std::string Call;
@@ -80,10 +82,50 @@ std::string HResultText(HRESULT Code);
 /// The property's name as the headers give it ("PKEY_Device_FriendlyName").
 const char* EndpointKeyName(TEndpointKey Key);
 
-/// A PKEY_AudioEngine_DeviceFormat blob as text: its format tag, channels, rate and bits, and for
-/// a WAVEFORMATEXTENSIBLE its valid bits, channel mask and sub-format. Read no further than the
-/// blob's size; a blob too short for what it claims says so.
+// The format tags named in a device format.
+inline constexpr unsigned kTagPcm = 1, kTagFloat = 3, kTagExtensible = 0xFFFE;
+
+/// A PKEY_AudioEngine_DeviceFormat blob's fields: a WAVEFORMATEX, and for a WAVEFORMATEXTENSIBLE
+/// its valid bits, channel mask and sub-format too.
+struct TWaveFormat {
+    unsigned Tag = 0, Channels = 0, BitsPerSample = 0;
+    DWORD SamplesPerSec = 0;
+    std::optional<unsigned> ValidBits; // with ChannelMask and SubFormat: extensible only
+    std::optional<DWORD> ChannelMask;
+    std::string SubFormat; // "PCM", "IEEE float" or the GUID
+    std::string Problem;   // why the rest of the blob was not read
+};
+
+/// The blob's fields, read no further than its size; nothing when it is too short for a
+/// WAVEFORMATEX. A blob too short for what it claims has its Problem said.
+std::optional<TWaveFormat> ReadWaveFormat(const std::vector<std::uint8_t>& Blob);
+
+/// "PCM", "IEEE float", "extensible"; nothing for other tags.
+const char* FormatTagName(unsigned Tag);
+
+/// The blob as one line of text: its format tag, channels, rate and bits, and for a
+/// WAVEFORMATEXTENSIBLE its valid bits, channel mask and sub-format.
 std::string WaveFormatText(const std::vector<std::uint8_t>& Blob);
+
+/// "active", "disabled", "not present", "unplugged", or the flags in hex.
+std::string StateName(DWORD State);
+
+/// The EndpointFormFactor's name ("Speakers"), or its number.
+std::string FormFactorName(DWORD FormFactor);
+
+/// Whether the endpoint is the default endpoint of its flow for the role.
+bool IsDefaultFor(const TEndpointList& List, const TEndpointNode& Node, DWORD Role);
+
+/// The call whose failure leaves no list.
+inline constexpr char kCreateCall[] = "CoCreateInstance(CLSID_MMDeviceEnumerator)";
+
+/// Why there is no list, as one sentence: Core Audio needs Windows Vista or later (WindowsMajor
+/// below 6), or the enumerator could not be created; with the code of the call.
+std::string UnavailableText(const TEndpointList& List, DWORD WindowsMajor);
+
+/// The list's members of a JSON document ("endpoints", "unavailable" when there is no list,
+/// "defaults", "errors"), into the object Json has open.
+void WriteEndpointsJson(TJsonWriter& Json, const TEndpointList& List, DWORD WindowsMajor);
 
 /// The list as indented text lines (UTF-8), through AppendLine, after a heading that starts with
 /// Where ("KorvaleReport 1.0 on Windows 10.0 (build 19045)"). Without Core Audio, one line that

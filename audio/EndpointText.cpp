@@ -9,39 +9,6 @@ std::string Quoted(const std::string& Text)
     return "\"" + Text + "\"";
 }
 
-std::string StateName(DWORD State)
-{
-    switch (State) {
-    case kStateActive:
-        return "active";
-    case kStateDisabled:
-        return "disabled";
-    case kStateNotPresent:
-        return "not present";
-    case kStateUnplugged:
-        return "unplugged";
-    }
-    return Format("0x%08X", static_cast<unsigned>(State));
-}
-
-std::string FormFactorName(DWORD FormFactor)
-{
-    static const char* const names[] = {"RemoteNetworkDevice",
-                                        "Speakers",
-                                        "LineLevel",
-                                        "Headphones",
-                                        "Microphone",
-                                        "Headset",
-                                        "Handset",
-                                        "UnknownDigitalPassthrough",
-                                        "SPDIF",
-                                        "DigitalAudioDisplayDevice",
-                                        "UnknownFormFactor"};
-    if (FormFactor < std::size(names))
-        return names[FormFactor];
-    return std::to_string(FormFactor);
-}
-
 class TEndpointWriter {
 public:
     TEndpointWriter(const TEndpointList& List,
@@ -103,14 +70,11 @@ private:
     {
         std::string known, unknown;
         for (DWORD role = 0; role < kRoles; ++role) {
-            bool isDefault = false, asked = true;
-            for (DWORD flow = 0; flow < kFlows; ++flow) {
-                const TEndpointDefault& found = m_list.Defaults[flow][role];
-                isDefault = isDefault || found.Id == Node.Id;
+            bool asked = true;
+            for (DWORD flow = 0; flow < kFlows; ++flow)
                 if (!Node.Flow || *Node.Flow == flow)
-                    asked = asked && found.Known;
-            }
-            if (isDefault)
+                    asked = asked && m_list.Defaults[flow][role].Known;
+            if (IsDefaultFor(m_list, Node, role))
                 known += (known.empty() ? "" : ", ") + std::string(RoleName(role));
             else if (!asked)
                 unknown += (unknown.empty() ? "" : ", ") + std::string(RoleName(role));
@@ -130,11 +94,7 @@ void WriteEndpointsText(const TEndpointList& List, const std::string& Where, DWO
 {
     TEndpointWriter text(List, AppendLine);
     if (!List.Available()) {
-        const std::string call =
-            "CoCreateInstance(CLSID_MMDeviceEnumerator) returned " + HResultText(List.CreateResult);
-        text.Line(0, WindowsMajor < 6
-                         ? "Core Audio endpoints need Windows Vista or later (" + call + ")"
-                         : "Core Audio endpoints cannot be read: " + call);
+        text.Line(0, UnavailableText(List, WindowsMajor));
         return;
     }
     text.Line(0, Where + ", " + std::to_string(List.Endpoints.size()) + " audio endpoints");

@@ -144,22 +144,27 @@ void DeviceJson(TJsonWriter& Json, const TMixerDeviceNode& Device)
 
 } // namespace
 
+void WriteJsonHead(TJsonWriter& Json, const TTreeContext& Context)
+{
+    Json.Number("schema", kTreeJsonSchema);
+    Json.Begin("program", '{');
+    Json.String("name", Context.ProgramName);
+    Json.String("version", Context.ProgramVersion);
+    Json.End('}');
+    Json.Begin("windows", '{');
+    Json.Number("major", Context.WindowsMajor);
+    Json.Number("minor", Context.WindowsMinor);
+    Json.Number("build", Context.WindowsBuild);
+    // "session": the controls are those of this program's own audio session (Vista and later).
+    Json.String("mixerScope", MixerIsSessionScoped(Context) ? "session" : "system");
+    Json.End('}');
+}
+
 std::string TreeJson(const std::vector<TMixerDeviceNode>& Devices, const TTreeContext& Context)
 {
     TJsonWriter json;
     json.Begin("", '{');
-    json.Number("schema", kTreeJsonSchema);
-    json.Begin("program", '{');
-    json.String("name", Context.ProgramName);
-    json.String("version", Context.ProgramVersion);
-    json.End('}');
-    json.Begin("windows", '{');
-    json.Number("major", Context.WindowsMajor);
-    json.Number("minor", Context.WindowsMinor);
-    json.Number("build", Context.WindowsBuild);
-    // "session": the controls are those of this program's own audio session (Vista and later).
-    json.String("mixerScope", MixerIsSessionScoped(Context) ? "session" : "system");
-    json.End('}');
+    WriteJsonHead(json, Context);
     json.Begin("devices", '[');
     for (const TMixerDeviceNode& device : Devices)
         DeviceJson(json, device);

@@ -9,6 +9,8 @@
 #include "mixer/MixerTree.h"
 #include "mixer/Reports.h"
 
+class TJsonWriter;
+
 /// Where the tree was read: the program that read it and the running Windows.
 struct TTreeContext {
     std::string ProgramName;
@@ -34,6 +36,10 @@ std::string ReadWhere(const TTreeContext& Context);
 /// The tree as indented text lines (UTF-8), through AppendLine.
 void WriteTreeText(const std::vector<TMixerDeviceNode>& Devices, const TTreeContext& Context,
                    const TLineSink& AppendLine);
+
+/// The members every JSON document of the console tool starts with: "schema", "program" and
+/// "windows", into the object Json has open.
+void WriteJsonHead(TJsonWriter& Json, const TTreeContext& Context);
 
 /// The tree as one JSON document: ASCII only (other characters as \uXXXX), numbers written the
 /// same under every locale, ending with a line break.

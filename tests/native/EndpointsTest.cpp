@@ -6,6 +6,7 @@
 
 #include "FakeEndpoints.h"
 #include "audio/EndpointList.h"
+#include "platform/Json.h"
 
 namespace {
 
@@ -153,6 +154,53 @@ TEST(Endpoints, WithoutTheEnumeratorOneLineSaysWhy)
         EXPECT_EQ(listed.Text, tested.Text);
         EXPECT_EQ(listed.Failures, 0);
     }
+}
+
+std::string Json(const TEndpointList& List)
+{
+    TJsonWriter json;
+    json.Begin("", '{');
+    WriteEndpointsJson(json, List, 10);
+    json.End('}');
+    return json.Text();
+}
+
+// The JSON carries what the text does, in ASCII, with null for what was not read.
+TEST(Endpoints, TheJsonIsAsciiWithNullForWhatWasNotRead)
+{
+    const auto fake = FourEndpoints();
+    fake->Endpoints[0].Properties[TEndpointKey::FriendlyName] = TextValue("Lautsprecher \xCE\xA9");
+    fake->Endpoints[1].PropertyResults[TEndpointKey::DeviceDesc] = static_cast<HRESULT>(0x80001234);
+    const std::string json = Json(ReadEndpoints(*fake));
+    for (const char* part : {
+             "\"id\": \"{r0}\",\n      \"name\": \"Lautsprecher \\u03a9\",",
+             "\"flow\": \"render\",\n      \"state\": \"active\",\n      \"formFactor\": "
+             "\"Speakers\",\n      \"defaultFor\": [\"console\", \"multimedia\"],",
+             "\"description\": null,",
+             "\"call\": \"IPropertyStore::GetValue(PKEY_Device_DeviceDesc)\",\n          \"code\": "
+             "2147488308,\n          \"name\": null",
+             "\"bitsPerSample\": 32,\n        \"validBitsPerSample\": 32,\n        "
+             "\"channelMask\": "
+             "4,\n        \"subFormat\": \"IEEE float\"",
+             "\"state\": \"notPresent\"",
+             "\"format\": {\n        \"text\": \"a blob of 10 bytes, too short for a "
+             "WAVEFORMATEX\"\n"
+             "      },",
+             "\"render\": {\n      \"console\": \"{r0}\",\n      \"multimedia\": \"{r0}\",\n"
+             "      \"communications\": \"{r2}\"\n    },",
+         })
+        EXPECT_NE(json.find(part), std::string::npos) << part << "\nin\n" << json;
+    for (const char byte : json)
+        EXPECT_LT(static_cast<unsigned char>(byte), 0x80);
+
+    fake->CreateResult = static_cast<HRESULT>(0x80070005);
+    EXPECT_EQ(Json(ReadEndpoints(*fake)),
+              "{\n  \"endpoints\": null,\n  \"unavailable\": {\n"
+              "    \"call\": \"CoCreateInstance(CLSID_MMDeviceEnumerator)\",\n"
+              "    \"code\": 2147942405,\n    \"name\": \"E_ACCESSDENIED\",\n"
+              "    \"reason\": \"Core Audio endpoints cannot be read: CoCreateInstance("
+              "CLSID_MMDeviceEnumerator) returned E_ACCESSDENIED (0x80070005)\"\n  },\n"
+              "  \"defaults\": null,\n  \"errors\": []\n}\n");
 }
 
 } // namespace

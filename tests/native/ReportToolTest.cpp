@@ -127,7 +127,7 @@ TEST(ReportTool, HelpAndUnknownArgumentsGiveTheUsageWithoutTouchingTheMixer)
           std::vector<std::string>{"--tree", "--caps"},
           std::vector<std::string>{"--endpoints", "--tree"},
           std::vector<std::string>{"--endpoint", "x", "--volume"},
-          std::vector<std::string>{"--endpoints", "--json"},
+          std::vector<std::string>{"--endpoints", "--json", "--tree"},
           std::vector<std::string>{"--endpoint"}}) {
         const ToolRun wrong = RunTool(arguments);
         EXPECT_EQ(wrong.ExitCode, 2);
@@ -213,6 +213,8 @@ TEST(ReportTool, EndpointsAreChosenByDefaultNameOrId)
         {{"--endpoint", "{c3}"}, 0, "1 audio endpoints\nEndpoint 3: \"Line In", ""},
         {{"--endpoint", "usb"}, 3, "", "the endpoints are:\n  Speakers (Fake Audio): {r0}\n"},
         {{"--endpoint", "nosuch"}, 3, "", "\"nosuch\""},
+        {{"--json", "--endpoint", "{c3}"}, 0, "\"windows\": {", ""},
+        {{"--endpoints", "--json"}, 0, "\"index\": 3,\n      \"id\": \"{c3}\"", ""},
     };
     for (const auto& tested : cases) {
         const ToolRun run = RunTool(tested.Arguments);

@@ -1,18 +1,23 @@
 #!/bin/sh
 # KorvaleReport's Core Audio endpoints under Wine, with ALSA's null device as the default:
-#   report-endpoints.sh <wine> <KorvaleReport.exe>
+#   report-endpoints.sh <wine> <KorvaleReport.exe> <report.schema.json>
 # Wine lists two active endpoints, render "Out: default" and capture "In: default", each the
 # default for every role; --endpoint default-capture picks the capture one; an endpoint that is
-# not there exits 3; with mmdevapi turned off, one line says why and the exit is 0.
+# not there exits 3; with mmdevapi turned off, one line says why and the exit is 0. The JSON says
+# the same and matches docs/report.schema.json.
 set -u
 wine=$1
 exe=$2
+schema=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failed=0
 fail() {
   echo "FAIL: $*"
   failed=1
+}
+check() { # <what> <jq filter that must be true> <file>
+  if jq -e "$2" "$3" >/dev/null 2>&1; then echo "ok:   $1"; else fail "$1: $(cat "$3")"; fi
 }
 holds() { # <what> <fixed text that must be in the file> <file>
   if grep -qF -- "$2" "$3"; then echo "ok:   $1"; else fail "$1: no \"$2\" in: $(cat "$3")"; fi
@@ -57,4 +62,22 @@ if [ $status -eq 0 ] && [ "$(wc -l <"$work/none.txt")" -eq 1 ] \
 else
   fail "without mmdevapi exited with $status: $(cat "$work/none.txt")"
 fi
+WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-};mmdevapi=d" "$wine" "$exe" --endpoints --json \
+  >"$work/none.json" 2>/dev/null
+status=$?
+[ $status -eq 0 ] || fail "--endpoints --json without mmdevapi exited with $status"
+check "without mmdevapi the JSON has no endpoints and says why" \
+  '.endpoints == null and (.unavailable.reason | startswith("Core Audio endpoints"))' \
+  "$work/none.json"
+
+"$wine" "$exe" --endpoints --json >"$work/all.json" 2>/dev/null
+check "the JSON lists both endpoints, each its flow's default for every role" \
+  '[.endpoints[] | select(.state == "active" and (.id | startswith("{0.0."))
+     and .defaultFor == ["console", "multimedia", "communications"])] | length == 2' \
+  "$work/all.json"
+# shellcheck disable=SC2016 # $ids and $d are jq's
+check "the JSON's defaults are the listed endpoints' ids" \
+  '[.endpoints[].id] as $ids | [.defaults[][]] | all(. as $d | $ids | index($d))' "$work/all.json"
+/usr/bin/python3 "$(dirname "$0")/check-json-schema.py" "$schema" "$work/all.json" "$work/none.json" \
+  || fail "the endpoints' JSON against $schema (above)"
 exit $failed

@@ -1,0 +1,137 @@
+#include "audio/EndpointList.h"
+
+#include "platform/Json.h"
+
+namespace {
+
+// A result's "code" and, where it has one, "name" (null otherwise).
+void CodeJson(TJsonWriter& Json, HRESULT Code)
+{
+    Json.Number("code", static_cast<std::uint32_t>(Code));
+    if (const char* name = HResultName(Code))
+        Json.String("name", name);
+    else
+        Json.Null("name");
+}
+
+void ErrorsJson(TJsonWriter& Json, const std::vector<TEndpointFailure>& Failures)
+{
+    Json.Begin("errors", '[');
+    for (const TEndpointFailure& failure : Failures) {
+        Json.Begin("", '{');
+        Json.String("call", failure.Call);
+        CodeJson(Json, failure.Code);
+        Json.End('}');
+    }
+    Json.End(']');
+}
+
+void OptionalString(TJsonWriter& Json, std::string_view Key, const std::optional<std::string>& Text)
+{
+    if (Text)
+        Json.String(Key, *Text);
+    else
+        Json.Null(Key);
+}
+
+// A text property; null when it was not read or is not text.
+void TextProperty(TJsonWriter& Json, std::string_view Key, const TEndpointNode& Node,
+                  TEndpointKey Property)
+{
+    const TPropertyValue* value = Node.Property(Property);
+    OptionalString(Json, Key,
+                   value && value->Type == kTypeWideText ? std::optional(value->Text)
+                                                         : std::nullopt);
+}
+
+// The state as a JSON name: "active", "disabled", "notPresent", "unplugged" or the flags in hex.
+std::string StateJsonName(DWORD State)
+{
+    std::string name = StateName(State);
+    if (State == kStateNotPresent)
+        name = "notPresent";
+    return name;
+}
+
+void FormatJson(TJsonWriter& Json, const TEndpointNode& Node)
+{
+    const TPropertyValue* blob = Node.Property(TEndpointKey::DeviceFormat);
+    if (!blob || blob->Type != kTypeBlob) {
+        Json.Null("format");
+        return;
+    }
+    Json.Begin("format", '{');
+    Json.String("text", WaveFormatText(blob->Blob));
+    if (const std::optional<TWaveFormat> format = ReadWaveFormat(blob->Blob)) {
+        Json.Number("formatTag", format->Tag);
+        Json.Number("channels", format->Channels);
+        Json.Number("samplesPerSec", format->SamplesPerSec);
+        Json.Number("bitsPerSample", format->BitsPerSample);
+        if (format->ValidBits) {
+            Json.Number("validBitsPerSample", *format->ValidBits);
+            Json.Number("channelMask", *format->ChannelMask);
+            Json.String("subFormat", format->SubFormat);
+        }
+    }
+    Json.End('}');
+}
+
+void EndpointJson(TJsonWriter& Json, const TEndpointList& List, const TEndpointNode& Node)
+{
+    Json.Begin("", '{');
+    Json.Number("index", Node.Index);
+    OptionalString(Json, "id", Node.Id);
+    TextProperty(Json, "name", Node, TEndpointKey::FriendlyName);
+    TextProperty(Json, "description", Node, TEndpointKey::DeviceDesc);
+    TextProperty(Json, "adapter", Node, TEndpointKey::InterfaceFriendlyName);
+    OptionalString(Json, "flow",
+                   Node.Flow && *Node.Flow < kFlows
+                       ? std::optional<std::string>(FlowName(*Node.Flow))
+                       : std::nullopt);
+    OptionalString(Json, "state",
+                   Node.State ? std::optional(StateJsonName(*Node.State)) : std::nullopt);
+    const TPropertyValue* formFactor = Node.Property(TEndpointKey::FormFactor);
+    OptionalString(Json, "formFactor",
+                   formFactor && formFactor->Type == kTypeUInt32
+                       ? std::optional(FormFactorName(formFactor->Number))
+                       : std::nullopt);
+    std::vector<std::string> roles;
+    for (DWORD role = 0; role < kRoles; ++role)
+        if (IsDefaultFor(List, Node, role))
+            roles.push_back(JsonString(RoleName(role)));
+    Json.Raw("defaultFor", JsonInlineArray(roles));
+    FormatJson(Json, Node);
+    ErrorsJson(Json, Node.Failures);
+    Json.End('}');
+}
+
+} // namespace
+
+void WriteEndpointsJson(TJsonWriter& Json, const TEndpointList& List, DWORD WindowsMajor)
+{
+    if (!List.Available()) {
+        Json.Null("endpoints");
+        Json.Begin("unavailable", '{');
+        Json.String("call", kCreateCall);
+        CodeJson(Json, List.CreateResult);
+        Json.String("reason", UnavailableText(List, WindowsMajor));
+        Json.End('}');
+        Json.Null("defaults");
+        Json.Begin("errors", '[');
+        Json.End(']');
+        return;
+    }
+    Json.Begin("endpoints", '[');
+    for (const TEndpointNode& endpoint : List.Endpoints)
+        EndpointJson(Json, List, endpoint);
+    Json.End(']');
+    Json.Begin("defaults", '{');
+    for (DWORD flow = 0; flow < kFlows; ++flow) {
+        Json.Begin(FlowName(flow), '{');
+        for (DWORD role = 0; role < kRoles; ++role)
+            OptionalString(Json, RoleName(role), List.Defaults[flow][role].Id);
+        Json.End('}');
+    }
+    Json.End('}');
+    ErrorsJson(Json, List.Failures);
+}
