@@ -100,6 +100,10 @@ void EndpointJson(TJsonWriter& Json, const TEndpointList& List, const TEndpointN
         if (IsDefaultFor(List, Node, role))
             roles.push_back(JsonString(RoleName(role)));
     Json.Raw("defaultFor", JsonInlineArray(roles));
+    std::vector<std::string> mixers;
+    for (const UINT mixer : Node.MixerDevices)
+        mixers.push_back(std::to_string(mixer));
+    Json.Raw("mixerDevices", JsonInlineArray(mixers));
     FormatJson(Json, Node);
     ErrorsJson(Json, Node.Failures);
     Json.End('}');

@@ -32,6 +32,9 @@ struct TEndpointNode {
     bool StoreOpened = false;
     std::vector<TEndpointProperty> Properties; // in the order of TEndpointKey
     std::vector<TEndpointFailure> Failures;
+    /// The legacy mixer devices this endpoint appears as (filled by the caller, which has the
+    /// mixer); the wave devices' endpoint IDs tell.
+    std::vector<UINT> MixerDevices;
 
     /// The property's value when it was read; nothing otherwise.
     const TPropertyValue* Property(TEndpointKey Key) const;

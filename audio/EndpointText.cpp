@@ -41,6 +41,8 @@ public:
         Property(Node, TEndpointKey::FormFactor, "form factor");
         if (Node.Id)
             Line(1, "default for: " + Roles(Node));
+        for (const UINT mixer : Node.MixerDevices)
+            Line(1, "legacy mixer device: " + std::to_string(mixer));
         Property(Node, TEndpointKey::DeviceFormat, "format");
         Failures(1, Node.Failures);
     }
