@@ -2,9 +2,10 @@
 # Runs a command in a private Wine environment on a private X display:
 #   tools/with-wine.sh <command> [arguments...]
 # Starts Xvfb (on a free display it picks itself), a wineserver and a fresh 64-bit Wine prefix,
-# runs the command with DISPLAY, WINEPREFIX, WINESERVER, WINEDEBUG, WINEDLLOVERRIDES and TMPDIR
-# set, and stops what it started, by process id, when the command ends or a signal (INT, TERM,
-# HUP) arrives. Exits with the command's status, or 128 + the signal's number when interrupted.
+# runs the command with DISPLAY, WINEPREFIX, WINESERVER, WINEDEBUG, WINEDLLOVERRIDES, TMPDIR and
+# PULSE_SERVER set, and stops what it started, by process id, when the command ends or a signal
+# (INT, TERM, HUP) arrives. Exits with the command's status, or 128 + the signal's number when
+# interrupted.
 # Leaves nothing behind: everything lives in one folder under $TMPDIR (or /tmp), removed at the
 # end. With KORVALE_WINE_PREFIX_TEMPLATE naming a prefix made beforehand (as tools/guest/
 # make-prefix.sh makes it), the run's prefix is a copy of it instead of a new one: the emulated
@@ -87,10 +88,15 @@ done
 DISPLAY=:$(cat "$work/display")
 WINEDEBUG=-all
 WINEDLLOVERRIDES=$KORVALE_WINEDLLOVERRIDES
+# No sound server but one the command starts itself (as tests/windows/pulse-server.sh does, which
+# sets PULSE_SERVER anew): Wine prefers PulseAudio to ALSA, ALSA plays through a PulseAudio that
+# runs (Debian's pulse.conf), and Debian starts one in every user's session, with the machine's
+# devices. A server named here and never started leaves both to ALSA's configuration in HOME.
+PULSE_SERVER=unix:$work/no-sound-server
 # Debian's Wine keeps the server's socket in a folder $TMPDIR/wine-XXXXXX, which it names in the
 # prefix's file "wineserver"; every Wine process must see the same TMPDIR to find it.
 TMPDIR=$work/tmp
-export DISPLAY WINESERVER WINEDEBUG WINEDLLOVERRIDES WINE TMPDIR
+export DISPLAY WINESERVER WINEDEBUG WINEDLLOVERRIDES PULSE_SERVER WINE TMPDIR
 mkdir -p "$WINEPREFIX" "$TMPDIR"
 template=${KORVALE_WINE_PREFIX_TEMPLATE:-}
 [ -z "$template" ] || cp -al "$template/." "$WINEPREFIX/"
