@@ -15,11 +15,13 @@ cache=${KORVALE_GUEST_CACHE:-/var/cache/korvale-guest}
 mirror=${KORVALE_GUEST_MIRROR:-http://deb.debian.org/debian}
 
 # What Wine needs to run both kinds of program on an X display of its own, with ALSA's null
-# device; the X extensions Wine's X11 driver loads, in both architectures; ctest to run the
-# suites; jq and python3-jsonschema to check the JSON report; and a kernel with its initrd.
+# device or a PulseAudio server of the test's own; the X extensions Wine's X11 driver loads, in
+# both architectures; ctest to run the suites; jq and python3-jsonschema to check the JSON
+# report; and a kernel with its initrd.
 x11_libraries="libxrender1 libxrandr2 libxi6 libxcursor1 libxinerama1 libxcomposite1 libxfixes3"
 packages="linux-image-cloud-amd64 initramfs-tools mount procps util-linux
   wine wine64 libwine wine32:i386 libwine:i386 libasound2 libasound2:i386
+  pulseaudio pulseaudio-utils libpulse0 libpulse0:i386
   fonts-wine fonts-liberation fonts-ipafont-gothic xvfb x11-utils cmake jq python3-jsonschema
   $x11_libraries $(for library in $x11_libraries; do printf '%s:i386 ' "$library"; done)"
 
@@ -40,11 +42,15 @@ root=$cache/build/root
 echo "guest-image: building the guest root (Debian packages, amd64 and i386)"
 # shellcheck disable=SC2086 # the list is words
 include=$(echo $packages | tr ' ' ',')
-# Documentation and translations are left out; the .debs are kept for the next build.
+# Documentation and translations are left out, and so is PulseAudio's hook into ALSA's
+# configuration: its plugin is 64-bit only here, and the hook failing would undo every 32-bit ALSA
+# configuration, the null device's included (Wine's PulseAudio driver needs no hook). The .debs
+# are kept for the next build.
 mmdebstrap --quiet --variant=essential --architectures=amd64,i386 --include="$include" \
   --aptopt='APT::Install-Recommends "false"' \
   --dpkgopt='path-exclude=/usr/share/doc/*' --dpkgopt='path-exclude=/usr/share/man/*' \
   --dpkgopt='path-exclude=/usr/share/info/*' \
+  --dpkgopt='path-exclude=/etc/alsa/conf.d/99-pulse.conf' \
   --setup-hook="mkdir -p \"\$1/var/cache/apt/archives\"" \
   --setup-hook="sync-in $cache/debs /var/cache/apt/archives" \
   --customize-hook="sync-out /var/cache/apt/archives $cache/debs" \
