@@ -1,5 +1,6 @@
 #include "app/ReportTool.h"
 
+#include <algorithm>
 #include <exception>
 #include <optional>
 
@@ -122,12 +123,43 @@ int WriteReport(const TReportToolSystem& System, std::FILE* Out, std::FILE* Err,
     return Finish(Out, Err, "report", Code);
 }
 
+// Leaves only the item at Position, moving rather than copying it.
+template <typename Item>
+void KeepOnly(std::vector<Item>& Items, std::size_t Position)
+{
+    Items.erase(Items.begin() + static_cast<std::ptrdiff_t>(Position) + 1, Items.end());
+    Items.erase(Items.begin(), Items.begin() + static_cast<std::ptrdiff_t>(Position));
+}
+
 std::string DeviceList(const std::vector<TMixerDeviceNode>& Devices)
 {
     std::string list;
     for (const TMixerDeviceNode& device : Devices)
         list += "  " + std::to_string(device.Index) + ": " + device.Name + "\n";
     return list.empty() ? "  (none)\n" : list;
+}
+
+// Names each wave link's endpoint from List, matched by identifier: where the wave devices and
+// Core Audio's endpoints meet.
+void NameWaveLinks(std::vector<TWaveLink>& Links, const TEndpointList& List)
+{
+    for (TWaveLink& link : Links)
+        for (const TEndpointNode& endpoint : List.Endpoints)
+            if (link.EndpointId && endpoint.Id == link.EndpointId)
+                link.EndpointName = endpoint.FriendlyName();
+}
+
+// Every wave device's mixer device and endpoint, the endpoints named from Core Audio's list.
+// Core Audio is asked only when some wave device gave an endpoint identifier; without it (Windows
+// XP, or no enumerator) the names stay unknown. Its own failures are --endpoints' to show.
+std::vector<TWaveLink> ReadNamedWaveLinks(IMixer& Mixer, const TReportToolSystem& System)
+{
+    std::vector<TWaveLink> links = ReadWaveLinks(Mixer);
+    if (System.OpenEndpoints && std::any_of(links.begin(), links.end(), [](const TWaveLink& Link) {
+            return Link.EndpointId.has_value();
+        }))
+        NameWaveLinks(links, ReadEndpoints(*System.OpenEndpoints()));
+    return links;
 }
 
 int RunTree(const TReportRequest& Request, const TReportToolSystem& System, std::FILE* Out,
@@ -143,8 +175,9 @@ int RunTree(const TReportRequest& Request, const TReportToolSystem& System, std:
                            "\" or has it in its name; the devices are:\n" + DeviceList(devices));
             return rxNoSuchDevice;
         }
-        devices = {devices[*chosen]};
+        KeepOnly(devices, *chosen);
     }
+    AttachWaveLinks(devices, ReadNamedWaveLinks(*mixer, System));
     int failures = 0;
     for (TMixerDeviceNode& device : devices) {
         WalkMixerDevice(*mixer, device);
@@ -181,7 +214,7 @@ int RunEndpoints(const TReportRequest& Request, const TReportToolSystem& System,
                            "\" or has it in its name; the endpoints are:\n" + EndpointList(list));
             return rxNoSuchDevice;
         }
-        list.Endpoints = {list.Endpoints[*chosen]};
+        KeepOnly(list.Endpoints, *chosen);
     }
     std::string text;
     if (Request.Json) {

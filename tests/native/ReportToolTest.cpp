@@ -58,6 +58,8 @@ ToolRun RunTool(const std::vector<std::string>& Arguments, bool MixerFails = fal
         mixer->Devices[0].Destinations.resize(1);
         mixer->Devices[0].Destinations[0].Controls = {
             {MIXERCONTROL_CONTROLTYPE_VOLUME, "Master", {1234, 0}, DetailsResult}};
+        mixer->WaveIn.resize(1);
+        mixer->WaveIn[0].EndpointId = "{c1}"; // FourEndpoints' microphone
         return mixer;
     };
     system.OpenEndpoints = [&]() -> std::unique_ptr<IEndpointEnumerator> {
@@ -178,6 +180,11 @@ TEST(ReportTool, TheTreeSaysWhenADeviceIsMissingOrACallFailed)
         const char* InErr; // "": nothing on standard error
     } cases[] = {
         {{"--tree"}, MMSYSERR_NOERROR, 0, "values: 1234 (1.9%), 0 (0.0%)", ""},
+        {{"--tree"},
+         MMSYSERR_NOERROR,
+         0,
+         "endpoint (wave in 0): \"Microphone (Fake Audio)\" {c1}",
+         ""},
         {{"--device", "0"}, MMSYSERR_NOERROR, 0, "Device 0: \"In\"", ""},
         {{"--json", "--device", "in"}, MMSYSERR_NOERROR, 0, "\"name\": \"In\"", ""},
         {{"--device", "nosuch"}, MMSYSERR_NOERROR, 3, "", "the devices are:\n  0: In\n"},
