@@ -180,7 +180,10 @@ int RunEndpoints(const TReportRequest& Request, const TReportToolSystem& System,
                            "\" or has it in its name; the endpoints are:\n" + EndpointList(list));
             return rxNoSuchDevice;
         }
-        list.Endpoints = {list.Endpoints[*chosen]};
+        // Moved, not copied: a node's copy is code the program need not carry.
+        TEndpointNode endpoint = std::move(list.Endpoints[*chosen]);
+        list.Endpoints.clear();
+        list.Endpoints.push_back(std::move(endpoint));
     }
     std::string text;
     WriteEndpointsText(list, ReadWhere(System.Context), System.Context.WindowsMajor,
