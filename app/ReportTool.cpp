@@ -31,7 +31,8 @@ const char kUsage[] =
     "       KorvaleReport --endpoints [--endpoint NAME|ID|default-render|\n"
     "                                  default-capture]\n"
     "  --endpoints  every Core Audio endpoint (Windows Vista and later): its id,\n"
-    "             names, flow, state, form factor, default roles and format\n"
+    "             names, flow, state, form factor, default roles and format, and\n"
+    "             an active one's volume, peak and audio sessions\n"
     "  --endpoint   only the endpoint of that id or name (or holding NAME,\n"
     "             ignoring case), or a flow's default (implies --endpoints)\n"
     "Exit codes as above: 3 no such endpoint; 4 some Core Audio calls failed.\n";
