@@ -33,7 +33,8 @@ const char kUsage[] =
     "       KorvaleReport --endpoints [--json] [--endpoint NAME|ID|\n"
     "                                  default-render|default-capture]\n"
     "  --endpoints  every Core Audio endpoint (Windows Vista and later): its id,\n"
-    "             names, flow, state, form factor, default roles and format\n"
+    "             names, flow, state, form factor, default roles and format, and\n"
+    "             an active one's volume, peak and audio sessions\n"
     "  --endpoint   only the endpoint of that id or name (or holding NAME,\n"
     "             ignoring case), or a flow's default (implies --endpoints)\n"
     "  --json     with --endpoints: the endpoints as one JSON document\n"
@@ -149,6 +150,17 @@ void NameWaveLinks(std::vector<TWaveLink>& Links, const TEndpointList& List)
                 link.EndpointName = endpoint.FriendlyName();
 }
 
+// Each endpoint's legacy mixer devices: those of the wave devices that carry its identifier.
+void MarkMixerDevices(TEndpointList& List, const std::vector<TWaveLink>& Links)
+{
+    for (TEndpointNode& endpoint : List.Endpoints)
+        for (const TWaveLink& link : Links)
+            if (link.MixerIndex && link.EndpointId && endpoint.Id == link.EndpointId &&
+                std::find(endpoint.MixerDevices.begin(), endpoint.MixerDevices.end(),
+                          *link.MixerIndex) == endpoint.MixerDevices.end())
+                endpoint.MixerDevices.push_back(*link.MixerIndex);
+}
+
 // Every wave device's mixer device and endpoint, the endpoints named from Core Audio's list.
 // Core Audio is asked only when some wave device gave an endpoint identifier; without it (Windows
 // XP, or no enumerator) the names stay unknown. Its own failures are --endpoints' to show.
@@ -158,7 +170,7 @@ std::vector<TWaveLink> ReadNamedWaveLinks(IMixer& Mixer, const TReportToolSystem
     if (System.OpenEndpoints && std::any_of(links.begin(), links.end(), [](const TWaveLink& Link) {
             return Link.EndpointId.has_value();
         }))
-        NameWaveLinks(links, ReadEndpoints(*System.OpenEndpoints()));
+        NameWaveLinks(links, ReadEndpoints(*System.OpenEndpoints(), false));
     return links;
 }
 
@@ -207,6 +219,8 @@ int RunEndpoints(const TReportRequest& Request, const TReportToolSystem& System,
 {
     const std::unique_ptr<IEndpointEnumerator> enumerator = System.OpenEndpoints();
     TEndpointList list = ReadEndpoints(*enumerator);
+    if (list.Available())
+        MarkMixerDevices(list, ReadWaveLinks(*System.OpenMixer()));
     if (Request.Endpoint && list.Available()) {
         const auto chosen = SelectEndpoint(list, *Request.Endpoint);
         if (!chosen) {

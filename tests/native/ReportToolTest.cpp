@@ -215,6 +215,12 @@ TEST(ReportTool, EndpointsAreChosenByDefaultNameOrId)
     } cases[] = {
         {{"--endpoints"}, 0, "4 audio endpoints\n", ""},
         {{"--endpoint", "default-capture"}, 0, "1 audio endpoints\nEndpoint 1: \"Microphone", ""},
+        // The legacy mixer device whose wave input carries the endpoint's identifier.
+        {{"--endpoint", "mic"},
+         0,
+         "  default for: console, multimedia\n  legacy mixer device: 0\n",
+         ""},
+        {{"--endpoint", "mic", "--json"}, 0, "\"mixerDevices\": [0],", ""},
         {{"--endpoint", "default-render"}, 0, "1 audio endpoints\nEndpoint 0: \"Speakers", ""},
         {{"--endpoint", "HEADPHONES"}, 0, "1 audio endpoints\nEndpoint 2: \"Headphones", ""},
         {{"--endpoint", "{c3}"}, 0, "1 audio endpoints\nEndpoint 3: \"Line In", ""},
