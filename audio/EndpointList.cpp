@@ -1,6 +1,7 @@
 #include "audio/EndpointList.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/Format.h"
 #include "platform/Names.h"
@@ -374,6 +375,30 @@ std::string FormFactorName(DWORD FormFactor)
     if (FormFactor < std::size(names))
         return names[FormFactor];
     return std::to_string(FormFactor);
+}
+
+std::string DecimalText(double Value)
+{
+    if (std::isnan(Value))
+        return "NaN";
+    if (std::isinf(Value))
+        return Value < 0 ? "-infinity" : "infinity";
+    if (std::fabs(Value) >= 1e15)
+        return Format("%.0f", Value);
+    return TenthsText(static_cast<std::int64_t>(std::floor(Value * 10 + 0.5)));
+}
+
+std::string SessionStateName(DWORD State)
+{
+    switch (State) {
+    case kSessionInactive:
+        return "inactive";
+    case kSessionActive:
+        return "active";
+    case kSessionExpired:
+        return "expired";
+    }
+    return Format("state %u", static_cast<unsigned>(State));
 }
 
 bool IsDefaultFor(const TEndpointList& List, const TEndpointNode& Node, DWORD Role)

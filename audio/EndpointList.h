@@ -170,6 +170,13 @@ std::string StateName(DWORD State);
 /// The EndpointFormFactor's name ("Speakers"), or its number.
 std::string FormFactorName(DWORD FormFactor);
 
+/// A session's AudioSessionState: "inactive", "active", "expired", or "state N".
+std::string SessionStateName(DWORD State);
+
+/// Value with one decimal, whatever the locale; what no level reaches (NaN, infinities, beyond
+/// 1e15) by its kind or whole, so that driver garbage is shown and never converted unsafely.
+std::string DecimalText(double Value);
+
 /// Whether the endpoint is the default endpoint of its flow for the role.
 bool IsDefaultFor(const TEndpointList& List, const TEndpointNode& Node, DWORD Role);
 

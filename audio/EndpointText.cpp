@@ -1,7 +1,5 @@
 #include "audio/EndpointList.h"
 
-#include <cmath>
-
 #include "platform/Format.h"
 
 namespace {
@@ -12,17 +10,9 @@ std::string& Next(std::string& Text)
     return Text.empty() ? Text : Text += ", ";
 }
 
-// Value with one decimal, whatever the locale; what no level reaches (NaN, infinities, beyond
-// 1e15) by its kind or whole, so that driver garbage is shown and never converted unsafely.
 std::string& AddDecimal(std::string& Text, double Value)
 {
-    if (std::isnan(Value))
-        return Text += "NaN";
-    if (std::isinf(Value))
-        return Text += Value < 0 ? "-infinity" : "infinity";
-    if (std::fabs(Value) >= 1e15)
-        return Text += Format("%.0f", Value);
-    return Text += TenthsText(static_cast<std::int64_t>(std::floor(Value * 10 + 0.5)));
+    return Text += DecimalText(Value);
 }
 
 // A level in decibels and a scalar (0 to 1, or what a driver gave) as a percentage, as read.
@@ -53,19 +43,6 @@ std::string HardwareSupportText(DWORD Mask)
     if (const DWORD other = Mask & ~(kHardwareVolume | kHardwareMute | kHardwareMeter))
         Next(text) += Format("0x%08X", static_cast<unsigned>(other));
     return text.empty() ? "none" : text;
-}
-
-std::string SessionStateName(DWORD State)
-{
-    switch (State) {
-    case kSessionInactive:
-        return "inactive";
-    case kSessionActive:
-        return "active";
-    case kSessionExpired:
-        return "expired";
-    }
-    return Format("state %u", static_cast<unsigned>(State));
 }
 
 std::string Quoted(const std::string& Text)

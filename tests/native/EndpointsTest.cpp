@@ -249,6 +249,8 @@ TEST(Endpoints, TheJsonIsAsciiWithNullForWhatWasNotRead)
     const auto fake = FourEndpoints();
     fake->Endpoints[0].Properties[TEndpointKey::FriendlyName] = TextValue("Lautsprecher \xCE\xA9");
     fake->Endpoints[1].PropertyResults[TEndpointKey::DeviceDesc] = static_cast<HRESULT>(0x80001234);
+    fake->Endpoints[0].Volume.Scalar = kUnwritten;
+    fake->Endpoints[0].Volume.Channels[1].first = std::numeric_limits<float>::infinity();
     const std::string json = Json(ReadEndpoints(*fake));
     for (const char* part : {
              "\"id\": \"{r0}\",\n      \"name\": \"Lautsprecher \\u03a9\",",
@@ -261,6 +263,20 @@ TEST(Endpoints, TheJsonIsAsciiWithNullForWhatWasNotRead)
              "\"channelMask\": "
              "4,\n        \"subFormat\": \"IEEE float\"",
              "\"state\": \"notPresent\"",
+             // Levels with one decimal whatever the locale; null for what was not written, and
+             // for what JSON has no number for.
+             "\"volume\": {\n        \"decibels\": -6.0,\n        \"percent\": null,\n"
+             "        \"range\": {\n          \"minimum\": -96.0,",
+             "\"channels\": [\n          {\n            \"decibels\": -6.0,\n            "
+             "\"percent\": "
+             "50.0\n          },\n          {\n            \"decibels\": null,\n            "
+             "\"percent\": 25.0\n          }\n        ],",
+             "\"code\": 0,\n          \"name\": \"S_OK\",\n          \"text\": \"S_OK without "
+             "writing "
+             "a value\"",
+             "\"processId\": 1234,\n          \"severalProcesses\": false,\n          "
+             "\"programFile\": \"C:\\\\Player\\\\player.exe\",",
+             "\"percent\": 80.0,",
              "\"format\": {\n        \"text\": \"a blob of 10 bytes, too short for a "
              "WAVEFORMATEX\"\n"
              "      },",

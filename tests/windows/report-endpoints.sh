@@ -82,6 +82,13 @@ check "without mmdevapi the JSON has no endpoints and says why" \
   "$work/none.json"
 
 "$wine" "$exe" --endpoints --json >"$work/all.json" 2>/dev/null
+status=$?
+[ $status -eq 4 ] || fail "--endpoints --json exited with $status, not 4"
+check "the JSON has each endpoint's volume, and Wine's stubs as errors at the endpoint" \
+  'all(.endpoints[]; (.volume.decibels | type) == "number" and .sessions == null
+     and .volume.step == null and .peakPercent == null
+     and any(.errors[]; .name == "E_NOINTERFACE" and (.call | contains("IAudioMeterInformation"))))' \
+  "$work/all.json"
 check "the JSON lists both endpoints, each its flow's default for every role" \
   '[.endpoints[] | select(.state == "active" and (.id | startswith("{0.0."))
      and .defaultFor == ["console", "multimedia", "communications"])] | length == 2' \
