@@ -166,7 +166,7 @@ void MarkMixerDevices(TEndpointList& List, const std::vector<TWaveLink>& Links)
 // XP, or no enumerator) the names stay unknown. Its own failures are --endpoints' to show.
 std::vector<TWaveLink> ReadNamedWaveLinks(IMixer& Mixer, const TReportToolSystem& System)
 {
-    std::vector<TWaveLink> links = ReadWaveLinks(Mixer);
+    std::vector<TWaveLink> links = ReadWaveLinks(Mixer, MixerIsSessionScoped(System.Context));
     if (System.OpenEndpoints && std::any_of(links.begin(), links.end(), [](const TWaveLink& Link) {
             return Link.EndpointId.has_value();
         }))

@@ -246,7 +246,8 @@ void ReadEndpointId(IMixer& Mixer, TWaveLink& Link)
 // device without a mixer device, not a failure. Any other failure is kept at the link, which then
 // belongs to no mixer device: the tree, which shows links under their mixer devices, neither
 // shows nor counts it, and its endpoint is not asked for.
-void ReadWaveLinksOf(IMixer& Mixer, bool Capture, std::vector<TWaveLink>& Links)
+void ReadWaveLinksOf(IMixer& Mixer, bool Capture, bool WithEndpointIds,
+                     std::vector<TWaveLink>& Links)
 {
     const UINT count = Capture ? Mixer.WaveInGetNumDevs() : Mixer.WaveOutGetNumDevs();
     for (UINT index = 0; index < count; ++index) {
@@ -261,7 +262,8 @@ void ReadWaveLinksOf(IMixer& Mixer, bool Capture, std::vector<TWaveLink>& Links)
         if (code != MMSYSERR_NODRIVER && Succeeded(code, kGetIdCall, link.Failures) &&
             mixer != kNoMixer) {
             link.MixerIndex = mixer;
-            ReadEndpointId(Mixer, link);
+            if (WithEndpointIds)
+                ReadEndpointId(Mixer, link);
         }
     }
 }
@@ -314,11 +316,11 @@ void WalkMixerDevice(IMixer& Mixer, TMixerDeviceNode& Device)
     open.Close();
 }
 
-std::vector<TWaveLink> ReadWaveLinks(IMixer& Mixer)
+std::vector<TWaveLink> ReadWaveLinks(IMixer& Mixer, bool WithEndpointIds)
 {
     std::vector<TWaveLink> links;
-    ReadWaveLinksOf(Mixer, false, links);
-    ReadWaveLinksOf(Mixer, true, links);
+    ReadWaveLinksOf(Mixer, false, WithEndpointIds, links);
+    ReadWaveLinksOf(Mixer, true, WithEndpointIds, links);
     return links;
 }
 

@@ -109,7 +109,9 @@ inline constexpr DWORD_PTR kLargestEndpointId = 64 * 1024;
 
 /// Every wave output device, then every wave input device, each with its mixer device and, for
 /// those that have one, its endpoint identifier, read no further than the buffer it was given.
-std::vector<TWaveLink> ReadWaveLinks(IMixer& Mixer);
+/// Without WithEndpointIds (Windows before Vista, which has no endpoints and no messages that
+/// name them) the identifiers are not asked for.
+std::vector<TWaveLink> ReadWaveLinks(IMixer& Mixer, bool WithEndpointIds = true);
 
 /// Gives each of Devices the links whose mixer device it is, in the order of Links (moved there:
 /// pass a copy to keep them).

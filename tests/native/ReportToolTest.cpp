@@ -43,11 +43,12 @@ private:
 };
 
 ToolRun RunTool(const std::vector<std::string>& Arguments, bool MixerFails = false,
-                MMRESULT DetailsResult = MMSYSERR_NOERROR)
+                MMRESULT DetailsResult = MMSYSERR_NOERROR, DWORD WindowsMajor = 10)
 {
     CapturedStream out, err;
     int opened = 0;
     TReportToolSystem system;
+    system.Context.WindowsMajor = WindowsMajor;
     system.OpenMixer = [&]() -> std::unique_ptr<IMixer> {
         ++opened;
         if (MixerFails)
@@ -202,6 +203,10 @@ TEST(ReportTool, TheTreeSaysWhenADeviceIsMissingOrACallFailed)
         EXPECT_TRUE(Holds(run.Out, tested.InOut)) << run.Out;
         EXPECT_TRUE(Holds(run.Err, tested.InErr)) << run.Err;
     }
+    // Windows XP has no endpoints and no message that names one: none is asked for.
+    const ToolRun xp = RunTool({"--tree"}, false, MMSYSERR_NOERROR, 5);
+    EXPECT_EQ(xp.ExitCode, 0);
+    EXPECT_TRUE(Holds(xp.Out, "  endpoint (wave in 0): none\n")) << xp.Out;
 }
 
 // --endpoint chooses one endpoint, by a flow's default, a part of its name or its id.
