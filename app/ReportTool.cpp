@@ -1,5 +1,6 @@
 #include "app/ReportTool.h"
 
+#include <algorithm>
 #include <exception>
 #include <optional>
 
@@ -32,7 +33,8 @@ const char kUsage[] =
     "       KorvaleReport --endpoints [--json] [--endpoint NAME|ID|\n"
     "                                  default-render|default-capture]\n"
     "  --endpoints  every Core Audio endpoint (Windows Vista and later): its id,\n"
-    "             names, flow, state, form factor, default roles and format\n"
+    "             names, flow, state, form factor, default roles and format, and\n"
+    "             an active one's volume, peak and audio sessions\n"
     "  --endpoint   only the endpoint of that id or name (or holding NAME,\n"
     "             ignoring case), or a flow's default (implies --endpoints)\n"
     "  --json     with --endpoints: the endpoints as one JSON document\n"
@@ -122,12 +124,54 @@ int WriteReport(const TReportToolSystem& System, std::FILE* Out, std::FILE* Err,
     return Finish(Out, Err, "report", Code);
 }
 
+// Leaves only the item at Position, moving rather than copying it.
+template <typename Item>
+void KeepOnly(std::vector<Item>& Items, std::size_t Position)
+{
+    Items.erase(Items.begin() + static_cast<std::ptrdiff_t>(Position) + 1, Items.end());
+    Items.erase(Items.begin(), Items.begin() + static_cast<std::ptrdiff_t>(Position));
+}
+
 std::string DeviceList(const std::vector<TMixerDeviceNode>& Devices)
 {
     std::string list;
     for (const TMixerDeviceNode& device : Devices)
         list += "  " + std::to_string(device.Index) + ": " + device.Name + "\n";
     return list.empty() ? "  (none)\n" : list;
+}
+
+// Names each wave link's endpoint from List, matched by identifier: where the wave devices and
+// Core Audio's endpoints meet.
+void NameWaveLinks(std::vector<TWaveLink>& Links, const TEndpointList& List)
+{
+    for (TWaveLink& link : Links)
+        for (const TEndpointNode& endpoint : List.Endpoints)
+            if (link.EndpointId && endpoint.Id == link.EndpointId)
+                link.EndpointName = endpoint.FriendlyName();
+}
+
+// Each endpoint's legacy mixer devices: those of the wave devices that carry its identifier.
+void MarkMixerDevices(TEndpointList& List, const std::vector<TWaveLink>& Links)
+{
+    for (TEndpointNode& endpoint : List.Endpoints)
+        for (const TWaveLink& link : Links)
+            if (link.MixerIndex && link.EndpointId && endpoint.Id == link.EndpointId &&
+                std::find(endpoint.MixerDevices.begin(), endpoint.MixerDevices.end(),
+                          *link.MixerIndex) == endpoint.MixerDevices.end())
+                endpoint.MixerDevices.push_back(*link.MixerIndex);
+}
+
+// Every wave device's mixer device and endpoint, the endpoints named from Core Audio's list.
+// Core Audio is asked only when some wave device gave an endpoint identifier; without it (Windows
+// XP, or no enumerator) the names stay unknown. Its own failures are --endpoints' to show.
+std::vector<TWaveLink> ReadNamedWaveLinks(IMixer& Mixer, const TReportToolSystem& System)
+{
+    std::vector<TWaveLink> links = ReadWaveLinks(Mixer, MixerIsSessionScoped(System.Context));
+    if (System.OpenEndpoints && std::any_of(links.begin(), links.end(), [](const TWaveLink& Link) {
+            return Link.EndpointId.has_value();
+        }))
+        NameWaveLinks(links, ReadEndpoints(*System.OpenEndpoints(), false));
+    return links;
 }
 
 int RunTree(const TReportRequest& Request, const TReportToolSystem& System, std::FILE* Out,
@@ -143,8 +187,9 @@ int RunTree(const TReportRequest& Request, const TReportToolSystem& System, std:
                            "\" or has it in its name; the devices are:\n" + DeviceList(devices));
             return rxNoSuchDevice;
         }
-        devices = {devices[*chosen]};
+        KeepOnly(devices, *chosen);
     }
+    AttachWaveLinks(devices, ReadNamedWaveLinks(*mixer, System));
     int failures = 0;
     for (TMixerDeviceNode& device : devices) {
         WalkMixerDevice(*mixer, device);
@@ -174,6 +219,8 @@ int RunEndpoints(const TReportRequest& Request, const TReportToolSystem& System,
 {
     const std::unique_ptr<IEndpointEnumerator> enumerator = System.OpenEndpoints();
     TEndpointList list = ReadEndpoints(*enumerator);
+    if (list.Available())
+        MarkMixerDevices(list, ReadWaveLinks(*System.OpenMixer()));
     if (Request.Endpoint && list.Available()) {
         const auto chosen = SelectEndpoint(list, *Request.Endpoint);
         if (!chosen) {
@@ -181,7 +228,7 @@ int RunEndpoints(const TReportRequest& Request, const TReportToolSystem& System,
                            "\" or has it in its name; the endpoints are:\n" + EndpointList(list));
             return rxNoSuchDevice;
         }
-        list.Endpoints = {list.Endpoints[*chosen]};
+        KeepOnly(list.Endpoints, *chosen);
     }
     std::string text;
     if (Request.Json) {

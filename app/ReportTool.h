@@ -25,7 +25,8 @@ enum TReportExit : int {
 struct TReportToolSystem {
     /// Called only when a report is to be printed.
     std::function<std::unique_ptr<IMixer>()> OpenMixer;
-    /// Called only when the Core Audio endpoints are to be printed; COM is initialised then.
+    /// Called only when the Core Audio endpoints are to be printed, or the tree's wave devices
+    /// name endpoints; COM is initialised then.
     std::function<std::unique_ptr<IEndpointEnumerator>()> OpenEndpoints;
     /// Where full device names are kept; none: no full names.
     IMediaNames* MediaNames = nullptr;

@@ -1,14 +1,17 @@
 #include "audio/EndpointList.h"
 
+#include <cmath>
+
 #include "platform/Json.h"
 
 namespace {
 
-// A result's "code" and, where it has one, "name" (null otherwise).
+// A result's "code" and, where it has one, "name" (null otherwise). A call that succeeded without
+// writing its value has the code it returned, S_OK.
 void CodeJson(TJsonWriter& Json, HRESULT Code)
 {
-    Json.Number("code", static_cast<std::uint32_t>(Code));
-    if (const char* name = HResultName(Code))
+    Json.Number("code", Code == kNotWritten ? 0 : static_cast<std::uint32_t>(Code));
+    if (const char* name = Code == kNotWritten ? "S_OK" : HResultName(Code))
         Json.String("name", name);
     else
         Json.Null("name");
@@ -21,6 +24,7 @@ void ErrorsJson(TJsonWriter& Json, const std::vector<TEndpointFailure>& Failures
         Json.Begin("", '{');
         Json.String("call", failure.Call);
         CodeJson(Json, failure.Code);
+        Json.String("text", HResultText(failure.Code));
         Json.End('}');
     }
     Json.End(']');
@@ -76,6 +80,116 @@ void FormatJson(TJsonWriter& Json, const TEndpointNode& Node)
     Json.End('}');
 }
 
+// A number with one decimal as read, the scalar of 0 to 1 as a percentage; null when it was not
+// read or is no finite number (JSON has none for NaN or infinity).
+void DecimalJson(TJsonWriter& Json, std::string_view Key, const std::optional<float>& Value,
+                 double Scale = 1)
+{
+    if (Value && std::isfinite(*Value))
+        Json.Raw(Key, DecimalText(*Value * Scale));
+    else
+        Json.Null(Key);
+}
+
+void OptionalBool(TJsonWriter& Json, std::string_view Key, const std::optional<bool>& Value)
+{
+    if (Value)
+        Json.Bool(Key, *Value);
+    else
+        Json.Null(Key);
+}
+
+void LevelsJson(TJsonWriter& Json, const std::optional<float>& Decibels,
+                const std::optional<float>& Scalar)
+{
+    DecimalJson(Json, "decibels", Decibels);
+    DecimalJson(Json, "percent", Scalar, 100);
+}
+
+void VolumeJson(TJsonWriter& Json, const std::optional<TEndpointVolume>& Volume)
+{
+    if (!Volume) {
+        Json.Null("volume");
+        return;
+    }
+    Json.Begin("volume", '{');
+    LevelsJson(Json, Volume->Decibels, Volume->Scalar);
+    if (const auto& range = Volume->Range) {
+        Json.Begin("range", '{');
+        DecimalJson(Json, "minimum", range->Minimum);
+        DecimalJson(Json, "maximum", range->Maximum);
+        DecimalJson(Json, "increment", range->Increment);
+        Json.End('}');
+    } else {
+        Json.Null("range");
+    }
+    if (const auto& step = Volume->Step) {
+        Json.Begin("step", '{');
+        Json.Number("step", step->Step);
+        Json.Number("steps", step->Steps);
+        Json.End('}');
+    } else {
+        Json.Null("step");
+    }
+    OptionalBool(Json, "muted", Volume->Muted);
+    if (Volume->ChannelCount)
+        Json.Number("channelCount", *Volume->ChannelCount);
+    else
+        Json.Null("channelCount");
+    Json.Begin("channels", '[');
+    for (const TChannelVolume& channel : Volume->Channels) {
+        Json.Begin("", '{');
+        LevelsJson(Json, channel.Decibels, channel.Scalar);
+        Json.End('}');
+    }
+    Json.End(']');
+    if (const auto& mask = Volume->HardwareSupport) {
+        Json.Begin("hardwareSupport", '{');
+        Json.Number("mask", *mask);
+        Json.Bool("volume", *mask & kHardwareVolume);
+        Json.Bool("mute", *mask & kHardwareMute);
+        Json.Bool("meter", *mask & kHardwareMeter);
+        Json.End('}');
+    } else {
+        Json.Null("hardwareSupport");
+    }
+    Json.End('}');
+}
+
+void SessionJson(TJsonWriter& Json, const TSessionNode& Session)
+{
+    Json.Begin("", '{');
+    Json.Number("index", Session.Index);
+    OptionalString(Json, "state",
+                   Session.State ? std::optional(SessionStateName(*Session.State)) : std::nullopt);
+    if (Session.ProcessId)
+        Json.Number("processId", *Session.ProcessId);
+    else
+        Json.Null("processId");
+    Json.Bool("severalProcesses", Session.SeveralProcesses);
+    OptionalString(Json, "programFile", Session.ProgramFile);
+    OptionalString(Json, "displayName", Session.DisplayName);
+    OptionalBool(Json, "systemSounds", Session.SystemSounds);
+    DecimalJson(Json, "percent", Session.Volume, 100);
+    OptionalBool(Json, "muted", Session.Muted);
+    ErrorsJson(Json, Session.Failures);
+    Json.End('}');
+}
+
+void AudioJson(TJsonWriter& Json, const TEndpointNode& Node)
+{
+    VolumeJson(Json, Node.Volume);
+    DecimalJson(Json, "peakPercent", Node.Peak, 100);
+    if (!Node.Sessions) {
+        Json.Null("sessions");
+        return;
+    }
+    Json.Begin("sessions", '[');
+    for (const TSessionNode& session : *Node.Sessions)
+        SessionJson(Json, session);
+    Json.End(']');
+}
+
 void EndpointJson(TJsonWriter& Json, const TEndpointList& List, const TEndpointNode& Node)
 {
     Json.Begin("", '{');
@@ -105,6 +219,7 @@ void EndpointJson(TJsonWriter& Json, const TEndpointList& List, const TEndpointN
         mixers.push_back(std::to_string(mixer));
     Json.Raw("mixerDevices", JsonInlineArray(mixers));
     FormatJson(Json, Node);
+    AudioJson(Json, Node);
     ErrorsJson(Json, Node.Failures);
     Json.End('}');
 }

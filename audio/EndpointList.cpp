@@ -1,6 +1,7 @@
 #include "audio/EndpointList.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/Format.h"
 #include "platform/Names.h"
@@ -12,7 +13,7 @@ constexpr TEndpointKey kKeys[] = {TEndpointKey::FriendlyName, TEndpointKey::Devi
                                   TEndpointKey::DeviceFormat};
 
 // Keeps a failed call's code at its node; true when the call succeeded.
-bool Succeeded(HRESULT Code, const std::string& Call, std::vector<TEndpointFailure>& Failures)
+bool Succeeded(HRESULT Code, const char* Call, std::vector<TEndpointFailure>& Failures)
 {
     if (Code >= 0)
         return true;
@@ -20,7 +21,162 @@ bool Succeeded(HRESULT Code, const std::string& Call, std::vector<TEndpointFailu
     return false;
 }
 
-TEndpointNode ReadEndpoint(IEndpointCollection& Collection, UINT Index)
+bool Succeeded(HRESULT Code, const std::string& Call, std::vector<TEndpointFailure>& Failures)
+{
+    return Succeeded(Code, Call.c_str(), Failures);
+}
+
+// Succeeded, and a success that left a float output unwritten kept as kNotWritten.
+bool Written(HRESULT Code, const char* Call, std::vector<TEndpointFailure>& Failures,
+             std::initializer_list<float> Outputs)
+{
+    const bool unwritten = std::any_of(Outputs.begin(), Outputs.end(), IsUnwritten);
+    return Succeeded(Code >= 0 && unwritten ? kNotWritten : Code, Call, Failures);
+}
+
+// The float a call wrote: Value is read once the call, an argument too, has been made.
+std::optional<float> Level(HRESULT Code, const float& Value, const char* Call,
+                           std::vector<TEndpointFailure>& Failures)
+{
+    return Written(Code, Call, Failures, {Value}) ? std::optional(Value) : std::nullopt;
+}
+
+void ReadProperties(IEndpointDevice& Device, TEndpointNode& Node)
+{
+    std::unique_ptr<IEndpointProperties> store;
+    if (!Succeeded(Device.OpenPropertyStore(store), "IMMDevice::OpenPropertyStore", Node.Failures))
+        return;
+    Node.StoreOpened = true;
+    for (const TEndpointKey key : kKeys) {
+        TPropertyValue property;
+        const bool read = Succeeded(
+            store->GetValue(key, property),
+            std::string("IPropertyStore::GetValue(") + EndpointKeyName(key) + ")", Node.Failures);
+        Node.Properties.push_back({key, read ? std::optional(property) : std::nullopt});
+    }
+}
+
+void ReadChannels(IEndpointVolume& Control, TEndpointVolume& Volume,
+                  std::vector<TEndpointFailure>& Failures)
+{
+    UINT count = 0;
+    if (!Succeeded(Control.GetChannelCount(count), "IAudioEndpointVolume::GetChannelCount",
+                   Failures))
+        return;
+    Volume.ChannelCount = count;
+    Volume.Channels.resize(std::min(count, kMostChannels));
+    for (UINT channel = 0; channel < Volume.Channels.size(); ++channel) {
+        TChannelVolume& read = Volume.Channels[channel];
+        float value = kUnwritten;
+        read.Decibels = Level(
+            Control.GetChannelVolumeLevel(channel, value), value,
+            Format("IAudioEndpointVolume::GetChannelVolumeLevel(%u)", channel).c_str(), Failures);
+        read.Scalar =
+            Level(Control.GetChannelVolumeLevelScalar(channel, value), value,
+                  Format("IAudioEndpointVolume::GetChannelVolumeLevelScalar(%u)", channel).c_str(),
+                  Failures);
+    }
+}
+
+void ReadVolume(IEndpointDevice& Device, TEndpointNode& Node)
+{
+    std::vector<TEndpointFailure>& Failures = Node.Failures;
+    std::unique_ptr<IEndpointVolume> control;
+    if (!Succeeded(Device.ActivateVolume(control), "IMMDevice::Activate(IAudioEndpointVolume)",
+                   Failures))
+        return;
+    TEndpointVolume& volume = Node.Volume.emplace();
+    float value = kUnwritten;
+    volume.Decibels = Level(control->GetMasterVolumeLevel(value), value,
+                            "IAudioEndpointVolume::GetMasterVolumeLevel", Failures);
+    volume.Scalar = Level(control->GetMasterVolumeLevelScalar(value), value,
+                          "IAudioEndpointVolume::GetMasterVolumeLevelScalar", Failures);
+    TEndpointVolume::TRange range{kUnwritten, kUnwritten, kUnwritten};
+    // Made before its floats are looked at; a range is read only when all three were written.
+    const HRESULT code = control->GetVolumeRange(range.Minimum, range.Maximum, range.Increment);
+    if (Written(code, "IAudioEndpointVolume::GetVolumeRange", Failures,
+                {range.Minimum, range.Maximum, range.Increment}))
+        volume.Range = range;
+    TEndpointVolume::TStep step{};
+    if (Succeeded(control->GetVolumeStepInfo(step.Step, step.Steps),
+                  "IAudioEndpointVolume::GetVolumeStepInfo", Failures))
+        volume.Step = step;
+    bool muted = false;
+    if (Succeeded(control->GetMute(muted), "IAudioEndpointVolume::GetMute", Failures))
+        volume.Muted = muted;
+    ReadChannels(*control, volume, Failures);
+    DWORD mask = 0;
+    if (Succeeded(control->QueryHardwareSupport(mask), "IAudioEndpointVolume::QueryHardwareSupport",
+                  Failures))
+        volume.HardwareSupport = mask;
+}
+
+std::optional<float> ReadPeak(IEndpointDevice& Device, std::vector<TEndpointFailure>& Failures)
+{
+    std::unique_ptr<IEndpointMeter> meter;
+    if (!Succeeded(Device.ActivateMeter(meter), "IMMDevice::Activate(IAudioMeterInformation)",
+                   Failures))
+        return std::nullopt;
+    float peak = kUnwritten;
+    return Level(meter->GetPeakValue(peak), peak, "IAudioMeterInformation::GetPeakValue", Failures);
+}
+
+TSessionNode ReadSession(IEndpointSessions& Sessions, int Index, IEndpointEnumerator& System)
+{
+    TSessionNode node;
+    node.Index = Index;
+    std::unique_ptr<IEndpointSession> session;
+    if (!Succeeded(Sessions.GetSession(Index, session), "IAudioSessionEnumerator::GetSession",
+                   node.Failures))
+        return node;
+    DWORD value = 0;
+    if (Succeeded(session->GetState(value), "IAudioSessionControl::GetState", node.Failures))
+        node.State = value;
+    std::string text;
+    if (Succeeded(session->GetDisplayName(text), "IAudioSessionControl::GetDisplayName",
+                  node.Failures))
+        node.DisplayName = text;
+    HRESULT code = session->GetProcessId(value);
+    if (Succeeded(code, "IAudioSessionControl2::GetProcessId", node.Failures)) {
+        node.ProcessId = value;
+        node.SeveralProcesses = code == kNoSingleProcess;
+    }
+    // The program file of one process; a session of several has none of its own.
+    std::string path;
+    if (node.ProcessId && *node.ProcessId != 0 && !node.SeveralProcesses &&
+        Succeeded(System.GetProgramFile(*node.ProcessId, path),
+                  "OpenProcess/QueryFullProcessImageNameW", node.Failures))
+        node.ProgramFile = path;
+    code = session->IsSystemSoundsSession();
+    if (Succeeded(code, "IAudioSessionControl2::IsSystemSoundsSession", node.Failures))
+        node.SystemSounds = code != kAnsweredNo;
+    float volume = kUnwritten;
+    node.Volume = Level(session->GetMasterVolume(volume), volume,
+                        "ISimpleAudioVolume::GetMasterVolume", node.Failures);
+    bool muted = false;
+    if (Succeeded(session->GetMute(muted), "ISimpleAudioVolume::GetMute", node.Failures))
+        node.Muted = muted;
+    return node;
+}
+
+void ReadSessions(IEndpointDevice& Device, IEndpointEnumerator& System, TEndpointNode& Node)
+{
+    std::unique_ptr<IEndpointSessionManager> manager;
+    std::unique_ptr<IEndpointSessions> sessions;
+    int count = 0;
+    if (!Succeeded(Device.ActivateSessions(manager), "IMMDevice::Activate(IAudioSessionManager2)",
+                   Node.Failures) ||
+        !Succeeded(manager->GetSessionEnumerator(sessions),
+                   "IAudioSessionManager2::GetSessionEnumerator", Node.Failures) ||
+        !Succeeded(sessions->GetCount(count), "IAudioSessionEnumerator::GetCount", Node.Failures))
+        return;
+    Node.Sessions.emplace();
+    for (int index = 0; index < count; ++index)
+        Node.Sessions->push_back(ReadSession(*sessions, index, System));
+}
+
+TEndpointNode ReadEndpoint(IEndpointCollection& Collection, UINT Index, IEndpointEnumerator& System,
+                           bool WithAudio)
 {
     TEndpointNode node;
     node.Index = Index;
@@ -35,17 +191,13 @@ TEndpointNode ReadEndpoint(IEndpointCollection& Collection, UINT Index)
         node.State = value;
     if (Succeeded(device->GetDataFlow(value), "IMMEndpoint::GetDataFlow", node.Failures))
         node.Flow = value;
-    std::unique_ptr<IEndpointProperties> store;
-    if (!Succeeded(device->OpenPropertyStore(store), "IMMDevice::OpenPropertyStore", node.Failures))
+    ReadProperties(*device, node);
+    // Only an active endpoint has a volume, a meter and sessions to ask for.
+    if (!WithAudio || node.State != kStateActive)
         return node;
-    node.StoreOpened = true;
-    for (const TEndpointKey key : kKeys) {
-        TPropertyValue property;
-        const bool read = Succeeded(
-            store->GetValue(key, property),
-            std::string("IPropertyStore::GetValue(") + EndpointKeyName(key) + ")", node.Failures);
-        node.Properties.push_back({key, read ? std::optional(property) : std::nullopt});
-    }
+    ReadVolume(*device, node);
+    node.Peak = ReadPeak(*device, node.Failures);
+    ReadSessions(*device, System, node);
     return node;
 }
 
@@ -100,7 +252,7 @@ std::optional<std::string> TEndpointNode::FriendlyName() const
     return std::nullopt;
 }
 
-TEndpointList ReadEndpoints(IEndpointEnumerator& Enumerator)
+TEndpointList ReadEndpoints(IEndpointEnumerator& Enumerator, bool WithAudio)
 {
     TEndpointList list;
     list.CreateResult = Enumerator.Create();
@@ -112,7 +264,7 @@ TEndpointList ReadEndpoints(IEndpointEnumerator& Enumerator)
                   "IMMDeviceEnumerator::EnumAudioEndpoints", list.Failures) &&
         Succeeded(collection->GetCount(count), "IMMDeviceCollection::GetCount", list.Failures)) {
         for (UINT index = 0; index < count; ++index)
-            list.Endpoints.push_back(ReadEndpoint(*collection, index));
+            list.Endpoints.push_back(ReadEndpoint(*collection, index, Enumerator, WithAudio));
     }
     for (DWORD flow = 0; flow < kFlows; ++flow)
         for (DWORD role = 0; role < kRoles; ++role)
@@ -123,8 +275,12 @@ TEndpointList ReadEndpoints(IEndpointEnumerator& Enumerator)
 int CountFailures(const TEndpointList& List)
 {
     std::size_t count = List.Failures.size();
-    for (const TEndpointNode& endpoint : List.Endpoints)
+    for (const TEndpointNode& endpoint : List.Endpoints) {
         count += endpoint.Failures.size();
+        if (endpoint.Sessions)
+            for (const TSessionNode& session : *endpoint.Sessions)
+                count += session.Failures.size();
+    }
     return static_cast<int>(count);
 }
 
@@ -181,6 +337,8 @@ const char* HResultName(HRESULT Code)
 
 std::string HResultText(HRESULT Code)
 {
+    if (Code == kNotWritten)
+        return "S_OK without writing a value";
     const std::string hex = Format("0x%08X", static_cast<unsigned>(Code));
     const char* name = HResultName(Code);
     return name ? std::string(name) + " (" + hex + ")" : hex;
@@ -217,6 +375,30 @@ std::string FormFactorName(DWORD FormFactor)
     if (FormFactor < std::size(names))
         return names[FormFactor];
     return std::to_string(FormFactor);
+}
+
+std::string DecimalText(double Value)
+{
+    if (std::isnan(Value))
+        return "NaN";
+    if (std::isinf(Value))
+        return Value < 0 ? "-infinity" : "infinity";
+    if (std::fabs(Value) >= 1e15)
+        return Format("%.0f", Value);
+    return TenthsText(static_cast<std::int64_t>(std::floor(Value * 10 + 0.5)));
+}
+
+std::string SessionStateName(DWORD State)
+{
+    switch (State) {
+    case kSessionInactive:
+        return "inactive";
+    case kSessionActive:
+        return "active";
+    case kSessionExpired:
+        return "expired";
+    }
+    return Format("state %u", static_cast<unsigned>(State));
 }
 
 bool IsDefaultFor(const TEndpointList& List, const TEndpointNode& Node, DWORD Role)

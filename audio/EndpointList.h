@@ -1,6 +1,7 @@
 // Every Core Audio endpoint in every state, with its identifier, state, data flow, properties
-// and the roles it is the default for: what the console tool's --endpoints shows. A failed call
-// is kept at the node where it happened and the walk goes on with the next node.
+// and the roles it is the default for, and for an active endpoint its volume, peak and audio
+// sessions: what the console tool's --endpoints shows. A failed call is kept at the node where it
+// happened and the walk goes on with the next node. Each value is there only when a call wrote it.
 #pragma once
 
 #include <array>
@@ -13,10 +14,55 @@
 
 class TJsonWriter;
 
-/// A call that failed, by name, with its HRESULT.
+/// A call that failed, by name, with its HRESULT, or kNotWritten.
 struct TEndpointFailure {
     std::string Call;
     HRESULT Code = 0;
+};
+
+/// The code kept for a call that answered with success but left a float output unwritten: an
+/// HRESULT with the customer bit set, which no system call returns.
+inline constexpr HRESULT kNotWritten = static_cast<HRESULT>(0xA0000001);
+
+/// A channel's level, from IAudioEndpointVolume::GetChannelVolumeLevel and ...Scalar.
+struct TChannelVolume {
+    std::optional<float> Decibels, Scalar;
+};
+
+/// IAudioEndpointVolume's answers; a failed call's failure is kept at the endpoint.
+struct TEndpointVolume {
+    std::optional<float> Decibels, Scalar; // GetMasterVolumeLevel, GetMasterVolumeLevelScalar
+    struct TRange {
+        float Minimum, Maximum, Increment; // decibels
+    };
+    std::optional<TRange> Range;
+    struct TStep {
+        UINT Step, Steps;
+    };
+    std::optional<TStep> Step;
+    std::optional<bool> Muted;
+    std::optional<UINT> ChannelCount;
+    /// The first kMostChannels channels of ChannelCount, in order.
+    std::vector<TChannelVolume> Channels;
+    std::optional<DWORD> HardwareSupport; // the ENDPOINT_HARDWARE_SUPPORT_ flags
+};
+
+/// The channels read of one endpoint: more would be a count no device has.
+inline constexpr UINT kMostChannels = 256;
+
+/// An audio session of an endpoint, from IAudioSessionEnumerator::GetSession.
+struct TSessionNode {
+    int Index = 0;
+    std::optional<DWORD> State; // an AudioSessionState
+    /// 0 for a session of no process; with SeveralProcesses, the first of the session's processes.
+    std::optional<DWORD> ProcessId;
+    bool SeveralProcesses = false;
+    std::optional<std::string> ProgramFile; // asked only of a session of one process
+    std::optional<std::string> DisplayName;
+    std::optional<bool> SystemSounds;
+    std::optional<float> Volume; // ISimpleAudioVolume::GetMasterVolume, 0 to 1
+    std::optional<bool> Muted;
+    std::vector<TEndpointFailure> Failures;
 };
 
 /// A property as read; nothing when the read failed.
@@ -31,7 +77,12 @@ struct TEndpointNode {
     std::optional<DWORD> State, Flow;
     bool StoreOpened = false;
     std::vector<TEndpointProperty> Properties; // in the order of TEndpointKey
-    std::vector<TEndpointFailure> Failures;
+    // Asked only of an active endpoint.
+    std::optional<TEndpointVolume> Volume; // nothing when it could not be activated
+    std::optional<float> Peak;             // IAudioMeterInformation::GetPeakValue, 0 to 1
+    /// Nothing when the session enumerator or its count could not be had.
+    std::optional<std::vector<TSessionNode>> Sessions;
+    std::vector<TEndpointFailure> Failures; // the endpoint's, its volume's and its meter's
     /// The legacy mixer devices this endpoint appears as (filled by the caller, which has the
     /// mixer); the wave devices' endpoint IDs tell.
     std::vector<UINT> MixerDevices;
@@ -64,7 +115,9 @@ struct TEndpointList {
 inline constexpr HRESULT kNotFound = static_cast<HRESULT>(0x80070490);
 
 /// Creates the enumerator and reads every endpoint and every default.
-TEndpointList ReadEndpoints(IEndpointEnumerator& Enumerator);
+/// Without WithAudio, an active endpoint's volume, meter and sessions are not asked for: what
+/// naming the endpoints needs.
+TEndpointList ReadEndpoints(IEndpointEnumerator& Enumerator, bool WithAudio = true);
 
 /// How many calls failed.
 int CountFailures(const TEndpointList& List);
@@ -78,7 +131,8 @@ std::optional<std::size_t> SelectEndpoint(const TEndpointList& List, const std::
 const char* FlowName(DWORD Flow);
 const char* RoleName(DWORD Role);
 
-/// The code's name where known ("E_NOTIMPL"), else nothing; and "NAME (0x...)" / "0x...".
+/// The code's name where known ("E_NOTIMPL"), else nothing; and "NAME (0x...)" / "0x...", or for
+/// kNotWritten "S_OK without writing a value".
 const char* HResultName(HRESULT Code);
 std::string HResultText(HRESULT Code);
 
@@ -115,6 +169,13 @@ std::string StateName(DWORD State);
 
 /// The EndpointFormFactor's name ("Speakers"), or its number.
 std::string FormFactorName(DWORD FormFactor);
+
+/// A session's AudioSessionState: "inactive", "active", "expired", or "state N".
+std::string SessionStateName(DWORD State);
+
+/// Value with one decimal, whatever the locale; what no level reaches (NaN, infinities, beyond
+/// 1e15) by its kind or whole, so that driver garbage is shown and never converted unsafely.
+std::string DecimalText(double Value);
 
 /// Whether the endpoint is the default endpoint of its flow for the role.
 bool IsDefaultFor(const TEndpointList& List, const TEndpointNode& Node, DWORD Role);

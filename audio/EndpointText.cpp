@@ -4,6 +4,47 @@
 
 namespace {
 
+// Text, and a comma after what it holds already: the place for its next part.
+std::string& Next(std::string& Text)
+{
+    return Text.empty() ? Text : Text += ", ";
+}
+
+std::string& AddDecimal(std::string& Text, double Value)
+{
+    return Text += DecimalText(Value);
+}
+
+// A level in decibels and a scalar (0 to 1, or what a driver gave) as a percentage, as read.
+void AddLevels(std::string& Text, const std::optional<float>& Decibels,
+               const std::optional<float>& Scalar)
+{
+    if (Decibels)
+        AddDecimal(Next(Text), *Decibels) += " dB";
+    if (Scalar)
+        AddDecimal(Next(Text), *Scalar * 100.0) += "%";
+}
+
+void AddMuted(std::string& Text, const std::optional<bool>& Muted)
+{
+    if (Muted)
+        Next(Text) += *Muted ? "muted" : "not muted";
+}
+
+std::string HardwareSupportText(DWORD Mask)
+{
+    std::string text;
+    if (Mask & kHardwareVolume)
+        Next(text) += "volume";
+    if (Mask & kHardwareMute)
+        Next(text) += "mute";
+    if (Mask & kHardwareMeter)
+        Next(text) += "meter";
+    if (const DWORD other = Mask & ~(kHardwareVolume | kHardwareMute | kHardwareMeter))
+        Next(text) += Format("0x%08X", static_cast<unsigned>(other));
+    return text.empty() ? "none" : text;
+}
+
 std::string Quoted(const std::string& Text)
 {
     return "\"" + Text + "\"";
@@ -44,10 +85,76 @@ public:
         for (const UINT mixer : Node.MixerDevices)
             Line(1, "legacy mixer device: " + std::to_string(mixer));
         Property(Node, TEndpointKey::DeviceFormat, "format");
+        if (Node.Volume)
+            Volume(*Node.Volume);
+        if (Node.Peak) {
+            std::string peak = "peak: ";
+            AddDecimal(peak, *Node.Peak * 100.0) += "%";
+            Line(1, peak);
+        }
         Failures(1, Node.Failures);
+        if (!Node.Sessions)
+            return;
+        Line(1, Format("sessions: %u", static_cast<unsigned>(Node.Sessions->size())));
+        for (const TSessionNode& session : *Node.Sessions)
+            Session(session);
     }
 
 private:
+    void Volume(const TEndpointVolume& Volume)
+    {
+        std::string text;
+        AddLevels(text, Volume.Decibels, Volume.Scalar);
+        if (const auto& range = Volume.Range) {
+            AddDecimal(Next(text) += "range ", range->Minimum) += " to ";
+            AddDecimal(text, range->Maximum) += " dB by ";
+            AddDecimal(text, range->Increment) += " dB";
+        }
+        if (Volume.Step)
+            Next(text) += Format("step %u of %u", static_cast<unsigned>(Volume.Step->Step),
+                                 static_cast<unsigned>(Volume.Step->Steps));
+        AddMuted(text, Volume.Muted);
+        if (Volume.ChannelCount)
+            Next(text) += Format("%u channels", static_cast<unsigned>(*Volume.ChannelCount));
+        if (!text.empty())
+            Line(1, "volume: " + text);
+        for (std::size_t channel = 0; channel < Volume.Channels.size(); ++channel) {
+            std::string levels;
+            AddLevels(levels, Volume.Channels[channel].Decibels, Volume.Channels[channel].Scalar);
+            if (!levels.empty())
+                Line(1, Format("channel %u: ", static_cast<unsigned>(channel)) + levels);
+        }
+        if (Volume.HardwareSupport)
+            Line(1, "hardware support: " + HardwareSupportText(*Volume.HardwareSupport));
+    }
+
+    void Session(const TSessionNode& Node)
+    {
+        std::string text = Format("Session %d:", Node.Index), parts;
+        if (Node.DisplayName && !Node.DisplayName->empty())
+            Next(parts) += Quoted(*Node.DisplayName);
+        if (const auto& id = Node.ProcessId) {
+            if (Node.SeveralProcesses)
+                Next(parts) +=
+                    Format("several processes, the first pid %u", static_cast<unsigned>(*id));
+            else if (*id == 0)
+                Next(parts) += "no process";
+            else
+                Next(parts) += Format("pid %u", static_cast<unsigned>(*id));
+            if (Node.ProgramFile)
+                parts += " (" + *Node.ProgramFile + ")";
+        }
+        if (Node.State)
+            Next(parts) += SessionStateName(*Node.State);
+        if (Node.SystemSounds && *Node.SystemSounds)
+            Next(parts) += "system sounds";
+        if (Node.Volume)
+            AddDecimal(Next(parts) += "volume ", *Node.Volume * 100.0) += "%";
+        AddMuted(parts, Node.Muted);
+        Line(2, parts.empty() ? text : text + " " + parts);
+        Failures(3, Node.Failures);
+    }
+
     void Property(const TEndpointNode& Node, TEndpointKey Key, const char* Label)
     {
         const TPropertyValue* value = Node.Property(Key);

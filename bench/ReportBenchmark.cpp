@@ -73,6 +73,27 @@ public:
     {
         return Timed([&] { return m_system.Close(Mixer); });
     }
+    MMRESULT GetID(HMIXEROBJ Object, UINT* MixerId, DWORD Flags) override
+    {
+        return Timed([&] { return m_system.GetID(Object, MixerId, Flags); });
+    }
+    UINT WaveOutGetNumDevs() override
+    {
+        return Timed([&] { return m_system.WaveOutGetNumDevs(); });
+    }
+    UINT WaveInGetNumDevs() override
+    {
+        return Timed([&] { return m_system.WaveInGetNumDevs(); });
+    }
+    MMRESULT WaveOutMessage(HWAVEOUT Device, UINT Message, DWORD_PTR First,
+                            DWORD_PTR Second) override
+    {
+        return Timed([&] { return m_system.WaveOutMessage(Device, Message, First, Second); });
+    }
+    MMRESULT WaveInMessage(HWAVEIN Device, UINT Message, DWORD_PTR First, DWORD_PTR Second) override
+    {
+        return Timed([&] { return m_system.WaveInMessage(Device, Message, First, Second); });
+    }
 
 private:
     template <class Call>

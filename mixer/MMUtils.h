@@ -17,6 +17,7 @@ inline constexpr char kOpenCall[] = "mixerOpen";
 inline constexpr char kLineInfoCall[] = "mixerGetLineInfo";
 inline constexpr char kLineControlsCall[] = "mixerGetLineControls";
 inline constexpr char kControlDetailsCall[] = "mixerGetControlDetails";
+inline constexpr char kGetIdCall[] = "mixerGetID";
 
 /// Text for mixerGetDevCapsA; knows only 2, 5 and 11.
 std::string MixerDevCapsResultText(MMRESULT Code, std::string_view Name);

@@ -191,6 +191,83 @@ TMixerLineNode ReadLine(IMixer& Mixer, const TOpenMixer& Open, DWORD Destination
     return node;
 }
 
+// The calls for one direction of wave devices.
+struct TWaveKind {
+    DWORD MixerFlag;
+    const char* SizeCall;
+    const char* IdCall;
+};
+constexpr TWaveKind kWaveOut{MIXER_OBJECTF_WAVEOUT,
+                             "waveOutMessage(DRV_QUERYFUNCTIONINSTANCEIDSIZE)",
+                             "waveOutMessage(DRV_QUERYFUNCTIONINSTANCEID)"};
+constexpr TWaveKind kWaveIn{MIXER_OBJECTF_WAVEIN, "waveInMessage(DRV_QUERYFUNCTIONINSTANCEIDSIZE)",
+                            "waveInMessage(DRV_QUERYFUNCTIONINSTANCEID)"};
+
+MMRESULT WaveMessage(IMixer& Mixer, const TWaveLink& Link, UINT Message, DWORD_PTR First,
+                     DWORD_PTR Second)
+{
+    const UINT_PTR device = Link.WaveIndex;
+    return Link.Capture
+               ? Mixer.WaveInMessage(reinterpret_cast<HWAVEIN>(device), Message, First, Second)
+               : Mixer.WaveOutMessage(reinterpret_cast<HWAVEOUT>(device), Message, First, Second);
+}
+
+// The endpoint identifier, asked for its size and then for the text in a buffer of that many
+// bytes. A size of 0 (or an empty text) means there is none. Only whole characters are read (an
+// odd size's last byte is half of one), up to the first NUL, or all of them when the driver wrote
+// none.
+void ReadEndpointId(IMixer& Mixer, TWaveLink& Link)
+{
+    const TWaveKind& kind = Link.Capture ? kWaveIn : kWaveOut;
+    // Room for a pointer-sized answer: the documentation says a ULONG, Wine writes a DWORD_PTR.
+    DWORD_PTR bytes = 0;
+    if (!Succeeded(WaveMessage(Mixer, Link, kQueryFunctionInstanceIdSize,
+                               reinterpret_cast<DWORD_PTR>(&bytes), 0),
+                   kind.SizeCall, Link.Failures) ||
+        bytes == 0)
+        return;
+    std::vector<WCHAR> text;
+    if (bytes > kLargestEndpointId || !TryZeroFill(text, (bytes + 1) / 2)) {
+        Link.Failures.push_back({kMemoryFailure, MMSYSERR_NOMEM});
+        return;
+    }
+    if (!Succeeded(WaveMessage(Mixer, Link, kQueryFunctionInstanceId,
+                               reinterpret_cast<DWORD_PTR>(text.data()), bytes),
+                   kind.IdCall, Link.Failures))
+        return;
+    const WCHAR* begin = text.data();
+    const WCHAR* whole = begin + bytes / 2;
+    std::string id = Utf16ToUtf8(begin, std::find(begin, whole, WCHAR()));
+    if (!id.empty())
+        Link.EndpointId = std::move(id);
+}
+
+// The wave devices of one direction. mixerGetID's MMSYSERR_NODRIVER is its answer for a wave
+// device without a mixer device, not a failure. Any other failure is kept at the link, which then
+// belongs to no mixer device: the tree, which shows links under their mixer devices, neither
+// shows nor counts it, and its endpoint is not asked for.
+void ReadWaveLinksOf(IMixer& Mixer, bool Capture, bool WithEndpointIds,
+                     std::vector<TWaveLink>& Links)
+{
+    const UINT count = Capture ? Mixer.WaveInGetNumDevs() : Mixer.WaveOutGetNumDevs();
+    for (UINT index = 0; index < count; ++index) {
+        TWaveLink& link = Links.emplace_back();
+        link.Capture = Capture;
+        link.WaveIndex = index;
+        // What winmm writes for "no mixer device": a success that writes nothing reads as that.
+        constexpr UINT kNoMixer = static_cast<UINT>(-1);
+        UINT mixer = kNoMixer;
+        const MMRESULT code = Mixer.GetID(reinterpret_cast<HMIXEROBJ>(UINT_PTR{index}), &mixer,
+                                          (Capture ? kWaveIn : kWaveOut).MixerFlag);
+        if (code != MMSYSERR_NODRIVER && Succeeded(code, kGetIdCall, link.Failures) &&
+            mixer != kNoMixer) {
+            link.MixerIndex = mixer;
+            if (WithEndpointIds)
+                ReadEndpointId(Mixer, link);
+        }
+    }
+}
+
 int CountLineFailures(const TMixerLineNode& Line)
 {
     int count = static_cast<int>(Line.Failures.size());
@@ -239,9 +316,27 @@ void WalkMixerDevice(IMixer& Mixer, TMixerDeviceNode& Device)
     open.Close();
 }
 
+std::vector<TWaveLink> ReadWaveLinks(IMixer& Mixer, bool WithEndpointIds)
+{
+    std::vector<TWaveLink> links;
+    ReadWaveLinksOf(Mixer, false, WithEndpointIds, links);
+    ReadWaveLinksOf(Mixer, true, WithEndpointIds, links);
+    return links;
+}
+
+void AttachWaveLinks(std::vector<TMixerDeviceNode>& Devices, std::vector<TWaveLink> Links)
+{
+    for (TMixerDeviceNode& device : Devices)
+        for (TWaveLink& link : Links)
+            if (link.MixerIndex == device.Index)
+                device.WaveLinks.push_back(std::move(link));
+}
+
 int CountFailures(const TMixerDeviceNode& Device)
 {
     int count = static_cast<int>(Device.Failures.size());
+    for (const TWaveLink& link : Device.WaveLinks)
+        count += static_cast<int>(link.Failures.size());
     for (const TMixerLineNode& line : Device.DestinationLines)
         count += CountLineFailures(line);
     return count;

@@ -72,6 +72,17 @@ struct TMixerLineNode {
     std::vector<TMixerLineNode> Sources;
 };
 
+/// A wave device and what it belongs to: the mixer device winmm gives it and the identifier of
+/// the Core Audio endpoint it plays to or records from (Windows Vista and later).
+struct TWaveLink {
+    bool Capture = false; // a wave input device; else a wave output device
+    UINT WaveIndex = 0;
+    std::optional<UINT> MixerIndex;          // nothing: no mixer device, or mixerGetID failed
+    std::optional<std::string> EndpointId;   // UTF-8; nothing: none given, or not read
+    std::optional<std::string> EndpointName; // its friendly name, where Core Audio lists it
+    std::vector<TMixerFailure> Failures;     // at most one: mixerGetID, or a query of the id
+};
+
 struct TMixerDeviceNode {
     UINT Index = 0;
     WORD Mid = 0, Pid = 0;
@@ -83,6 +94,7 @@ struct TMixerDeviceNode {
     std::optional<std::string> FullName; // where Windows keeps the whole of a cut name
     std::string Manufacturer, Product, DriverVersionText; // from the built-in registry
     std::vector<TMixerFailure> Failures;                  // capabilities, then opening
+    std::vector<TWaveLink> WaveLinks;                     // the wave devices that are its own
     std::vector<TMixerLineNode> DestinationLines;
 };
 
@@ -92,7 +104,20 @@ std::vector<TMixerDeviceNode> ReadMixerDevices(IMixer& Mixer, IMediaNames& Names
 /// Opens Device and reads its lines and controls into it; every mixer opened is closed.
 void WalkMixerDevice(IMixer& Mixer, TMixerDeviceNode& Device);
 
-/// How many calls failed in the device's tree.
+/// The most an endpoint identifier's size may claim (in bytes); a larger one is a failure.
+inline constexpr DWORD_PTR kLargestEndpointId = 64 * 1024;
+
+/// Every wave output device, then every wave input device, each with its mixer device and, for
+/// those that have one, its endpoint identifier, read no further than the buffer it was given.
+/// Without WithEndpointIds (Windows before Vista, which has no endpoints and no messages that
+/// name them) the identifiers are not asked for.
+std::vector<TWaveLink> ReadWaveLinks(IMixer& Mixer, bool WithEndpointIds = true);
+
+/// Gives each of Devices the links whose mixer device it is, in the order of Links (moved there:
+/// pass a copy to keep them).
+void AttachWaveLinks(std::vector<TMixerDeviceNode>& Devices, std::vector<TWaveLink> Links);
+
+/// How many calls failed in the device's tree, its wave links' included.
 int CountFailures(const TMixerDeviceNode& Device);
 
 /// The device a --device argument names: an index, or a whole name or a unique part of one

@@ -114,16 +114,32 @@ void LineJson(TJsonWriter& Json, const TMixerLineNode& Line)
     Json.End('}');
 }
 
+void TextOrNull(TJsonWriter& Json, std::string_view Key, const std::optional<std::string>& Text)
+{
+    if (Text)
+        Json.String(Key, *Text);
+    else
+        Json.Null(Key);
+}
+
+void WaveLinkJson(TJsonWriter& Json, const TWaveLink& Link)
+{
+    Json.Begin("", '{');
+    Json.String("wave", Link.Capture ? "in" : "out");
+    Json.Number("waveIndex", Link.WaveIndex);
+    TextOrNull(Json, "id", Link.EndpointId);
+    TextOrNull(Json, "name", Link.EndpointName);
+    FailuresJson(Json, Link.Failures);
+    Json.End('}');
+}
+
 void DeviceJson(TJsonWriter& Json, const TMixerDeviceNode& Device)
 {
     Json.Begin("", '{');
     Json.Number("index", Device.Index);
     Json.String("name", Device.Name);
     Json.Bool("nameCut", Device.NameCut);
-    if (Device.FullName)
-        Json.String("fullName", *Device.FullName);
-    else
-        Json.Null("fullName");
+    TextOrNull(Json, "fullName", Device.FullName);
     Json.Begin("caps", '{');
     Json.Number("mid", Device.Mid);
     Json.String("manufacturer", Device.Manufacturer);
@@ -135,6 +151,10 @@ void DeviceJson(TJsonWriter& Json, const TMixerDeviceNode& Device)
     Json.Number("destinations", Device.Destinations);
     Json.End('}');
     FailuresJson(Json, Device.Failures);
+    Json.Begin("endpoints", '[');
+    for (const TWaveLink& link : Device.WaveLinks)
+        WaveLinkJson(Json, link);
+    Json.End(']');
     Json.Begin("destinations", '[');
     for (const TMixerLineNode& line : Device.DestinationLines)
         LineJson(Json, line);

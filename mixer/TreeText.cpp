@@ -76,8 +76,25 @@ public:
             Line(1, "cDestinations = " + std::to_string(Device.Destinations));
         }
         Failures(1, Device.Failures);
+        for (const TWaveLink& link : Device.WaveLinks)
+            WaveLink(link);
         for (const TMixerLineNode& line : Device.DestinationLines)
             MixerLine(1, line);
+    }
+
+    // One line: the endpoint's name where known and its identifier, or why there is none (a link
+    // under a device has at most one failure: the identifier's query stops at the first).
+    void WaveLink(const TWaveLink& Link)
+    {
+        std::string text = Link.Capture ? "endpoint (wave in " : "endpoint (wave out ";
+        text += std::to_string(Link.WaveIndex) + "): ";
+        if (!Link.Failures.empty())
+            text += FailureText(Link.Failures.front());
+        else if (!Link.EndpointId)
+            text += "none";
+        else
+            text += (Link.EndpointName ? Quoted(*Link.EndpointName) + " " : "") + *Link.EndpointId;
+        Line(1, text);
     }
 
     void MixerLine(int Depth, const TMixerLineNode& Node)

@@ -37,6 +37,11 @@ WinmmMixer::WinmmMixer() : m_winmm(LoadWinmm())
     Bind(winmm, "mixerGetLineControlsW", m_getLineControlsW);
     Bind(winmm, "mixerGetControlDetailsW", m_getControlDetailsW);
     Bind(winmm, "mixerClose", m_close);
+    Bind(winmm, "mixerGetID", m_getId);
+    Bind(winmm, "waveOutGetNumDevs", m_waveOutGetNumDevs);
+    Bind(winmm, "waveInGetNumDevs", m_waveInGetNumDevs);
+    Bind(winmm, "waveOutMessage", m_waveOutMessage);
+    Bind(winmm, "waveInMessage", m_waveInMessage);
 }
 
 IMixer& SystemMixer()

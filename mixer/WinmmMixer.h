@@ -47,6 +47,21 @@ public:
         return m_getControlDetailsW(Mixer, Details, Flags);
     }
     MMRESULT Close(HMIXER Mixer) override { return m_close(Mixer); }
+    MMRESULT GetID(HMIXEROBJ Object, UINT* MixerId, DWORD Flags) override
+    {
+        return m_getId(Object, MixerId, Flags);
+    }
+    UINT WaveOutGetNumDevs() override { return m_waveOutGetNumDevs(); }
+    UINT WaveInGetNumDevs() override { return m_waveInGetNumDevs(); }
+    MMRESULT WaveOutMessage(HWAVEOUT Device, UINT Message, DWORD_PTR First,
+                            DWORD_PTR Second) override
+    {
+        return m_waveOutMessage(Device, Message, First, Second);
+    }
+    MMRESULT WaveInMessage(HWAVEIN Device, UINT Message, DWORD_PTR First, DWORD_PTR Second) override
+    {
+        return m_waveInMessage(Device, Message, First, Second);
+    }
 
 private:
     UniqueModule m_winmm;
@@ -60,6 +75,11 @@ private:
     decltype(&mixerGetLineControlsW) m_getLineControlsW;
     decltype(&mixerGetControlDetailsW) m_getControlDetailsW;
     decltype(&mixerClose) m_close;
+    decltype(&mixerGetID) m_getId;
+    decltype(&waveOutGetNumDevs) m_waveOutGetNumDevs;
+    decltype(&waveInGetNumDevs) m_waveInGetNumDevs;
+    decltype(&waveOutMessage) m_waveOutMessage;
+    decltype(&waveInMessage) m_waveInMessage;
 };
 
 /// The system's mixer for the program's reports: bound on first use, kept for the whole run.

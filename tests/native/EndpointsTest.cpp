@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 
 #include "FakeEndpoints.h"
 #include "audio/EndpointList.h"
@@ -11,6 +12,8 @@
 namespace {
 
 constexpr HRESULT kFail = static_cast<HRESULT>(0x80004005);
+constexpr HRESULT kNotImplemented = static_cast<HRESULT>(0x80004001);
+constexpr HRESULT kNoInterface = static_cast<HRESULT>(0x80004002);
 
 struct TListed {
     std::string Text;
@@ -42,6 +45,17 @@ TEST(Endpoints, EveryEndpointIsListedWithItsFieldsRolesAndFormat)
              "  form factor: Speakers\n"
              "  default for: console, multimedia\n"
              "  format: format tag 0x0001 (PCM), 2 channels, 44100 Hz, 16 bits\n"
+             "  volume: -6.0 dB, 50.0%, range -96.0 to 0.0 dB by 0.5 dB, step 20 of 193, not "
+             "muted, 2 channels\n"
+             "  channel 0: -6.0 dB, 50.0%\n"
+             "  channel 1: -12.0 dB, 25.0%\n"
+             "  hardware support: volume, mute, meter\n"
+             "  peak: 25.0%\n"
+             "  sessions: 3\n"
+             "    Session 0: pid 1234 (C:\\Player\\player.exe), active, volume 80.0%, not muted\n"
+             "    Session 1: \"System Sounds\", no process, inactive, system sounds, volume "
+             "100.0%, not muted\n"
+             "    Session 2: several processes, the first pid 4321, expired, volume 50.0%, muted\n"
              "Endpoint 1: \"Microphone (Fake Audio)\"\n",
              "  flow: capture\n  state: disabled\n",
              "  format: format tag 0xFFFE (extensible), 1 channels, 48000 Hz, 32 bits, 32 valid "
@@ -54,6 +68,10 @@ TEST(Endpoints, EveryEndpointIsListedWithItsFieldsRolesAndFormat)
              "more than the blob's 19 bytes hold\n",
          })
         EXPECT_NE(listed.Text.find(line), std::string::npos) << line << "\nin\n" << listed.Text;
+    // Only an active endpoint is asked for its volume, meter and sessions.
+    const std::string inactive = listed.Text.substr(listed.Text.find("Endpoint 1:"));
+    for (const char* line : {"volume:", "peak:", "sessions:"})
+        EXPECT_EQ(inactive.find(line), std::string::npos) << line << "\nin\n" << inactive;
 }
 
 // Each failing call is shown at its node, nothing it left behind is shown as read, and the walk
@@ -120,6 +138,46 @@ TEST(Endpoints, AFailedCallIsShownWhereItFailedAndTheRestIsRead)
          "failed: IMMDeviceEnumerator::GetDefaultAudioEndpoint(capture, console) returned E_FAIL "
          "(0x80004005)\n",
          "  default for: multimedia\n"},
+        // The volume, meter and sessions of an active endpoint: each failure at its node.
+        {"volume activation",
+         [](FakeEndpoints& Fake) { Fake.Endpoints[0].Results["ActivateVolume"] = kNoInterface; }, 1,
+         "  format: format tag 0x0001 (PCM), 2 channels, 44100 Hz, 16 bits\n  peak: 25.0%\n"
+         "  failed: IMMDevice::Activate(IAudioEndpointVolume) returned E_NOINTERFACE (0x80004002)\n"
+         "  sessions: 3\n",
+         "volume:"},
+        {"channel level",
+         [](FakeEndpoints& Fake) {
+             Fake.Endpoints[0].Results["GetChannelVolumeLevel(1)"] = kNotImplemented;
+         },
+         1,
+         "  channel 1: 25.0%\n  hardware support: volume, mute, meter\n  peak: 25.0%\n"
+         "  failed: IAudioEndpointVolume::GetChannelVolumeLevel(1) returned E_NOTIMPL "
+         "(0x80004001)\n",
+         "12345"},
+        {"scalar not written",
+         [](FakeEndpoints& Fake) { Fake.Endpoints[0].Volume.Scalar = kUnwritten; }, 1,
+         "  failed: IAudioEndpointVolume::GetMasterVolumeLevelScalar returned S_OK without writing "
+         "a value\n",
+         "NaN"},
+        {"meter",
+         [](FakeEndpoints& Fake) { Fake.Endpoints[0].Results["ActivateMeter"] = kNoInterface; }, 1,
+         "  failed: IMMDevice::Activate(IAudioMeterInformation) returned E_NOINTERFACE "
+         "(0x80004002)\n",
+         "peak:"},
+        {"session enumerator",
+         [](FakeEndpoints& Fake) {
+             Fake.Endpoints[0].Results["GetSessionEnumerator"] = kNotImplemented;
+         },
+         1,
+         "  peak: 25.0%\n  failed: IAudioSessionManager2::GetSessionEnumerator returned E_NOTIMPL "
+         "(0x80004001)\nEndpoint 1:",
+         "sessions:"},
+        {"session", [](FakeEndpoints& Fake) { Fake.Endpoints[0].Results["GetSession(0)"] = kFail; },
+         1,
+         "    Session 0:\n"
+         "      failed: IAudioSessionEnumerator::GetSession returned E_FAIL (0x80004005)\n"
+         "    Session 1: \"System Sounds\"",
+         "player.exe"},
     };
     for (const auto& tested : cases) {
         const auto fake = FourEndpoints();
@@ -131,6 +189,26 @@ TEST(Endpoints, AFailedCallIsShownWhereItFailedAndTheRestIsRead)
         EXPECT_EQ(listed.Text.find(tested.NotShown), std::string::npos) << tested.Name << "\n"
                                                                         << listed.Text;
     }
+}
+
+// Levels no driver should give are shown as given, never converted unsafely; a NaN a driver writes
+// is a value, not a call that wrote nothing.
+TEST(Endpoints, DriverGarbageIsShownAsRead)
+{
+    const auto fake = FourEndpoints();
+    TFakeVolume& volume = fake->Endpoints[0].Volume;
+    volume.Decibels = std::numeric_limits<float>::quiet_NaN();
+    volume.Scalar = 1.5f;
+    volume.Minimum = -std::numeric_limits<float>::infinity();
+    volume.Increment = 1e30f;
+    fake->Endpoints[0].Peak = -0.25f;
+    const TListed listed = List(*fake);
+    EXPECT_EQ(listed.Failures, 0);
+    for (const char* line :
+         {"  volume: NaN dB, 150.0%, range -infinity to 0.0 dB by 1000000015047466219876688855040 "
+          "dB, step",
+          "  peak: -25.0%\n"})
+        EXPECT_NE(listed.Text.find(line), std::string::npos) << line << "\nin\n" << listed.Text;
 }
 
 TEST(Endpoints, WithoutTheEnumeratorOneLineSaysWhy)
@@ -171,6 +249,8 @@ TEST(Endpoints, TheJsonIsAsciiWithNullForWhatWasNotRead)
     const auto fake = FourEndpoints();
     fake->Endpoints[0].Properties[TEndpointKey::FriendlyName] = TextValue("Lautsprecher \xCE\xA9");
     fake->Endpoints[1].PropertyResults[TEndpointKey::DeviceDesc] = static_cast<HRESULT>(0x80001234);
+    fake->Endpoints[0].Volume.Scalar = kUnwritten;
+    fake->Endpoints[0].Volume.Channels[1].first = std::numeric_limits<float>::infinity();
     const std::string json = Json(ReadEndpoints(*fake));
     for (const char* part : {
              "\"id\": \"{r0}\",\n      \"name\": \"Lautsprecher \\u03a9\",",
@@ -183,6 +263,20 @@ TEST(Endpoints, TheJsonIsAsciiWithNullForWhatWasNotRead)
              "\"channelMask\": "
              "4,\n        \"subFormat\": \"IEEE float\"",
              "\"state\": \"notPresent\"",
+             // Levels with one decimal whatever the locale; null for what was not written, and
+             // for what JSON has no number for.
+             "\"volume\": {\n        \"decibels\": -6.0,\n        \"percent\": null,\n"
+             "        \"range\": {\n          \"minimum\": -96.0,",
+             "\"channels\": [\n          {\n            \"decibels\": -6.0,\n            "
+             "\"percent\": "
+             "50.0\n          },\n          {\n            \"decibels\": null,\n            "
+             "\"percent\": 25.0\n          }\n        ],",
+             "\"code\": 0,\n          \"name\": \"S_OK\",\n          \"text\": \"S_OK without "
+             "writing "
+             "a value\"",
+             "\"processId\": 1234,\n          \"severalProcesses\": false,\n          "
+             "\"programFile\": \"C:\\\\Player\\\\player.exe\",",
+             "\"percent\": 80.0,",
              "\"format\": {\n        \"text\": \"a blob of 10 bytes, too short for a "
              "WAVEFORMATEX\"\n"
              "      },",

@@ -209,6 +209,117 @@ TEST(MixerTree, AFullNameOnlyWhereACutNameHasOneInTheRegistry)
     EXPECT_EQ(devices[2].FullName, std::nullopt);
 }
 
+// Each wave device's mixer device and endpoint identifier, whatever the driver answers: a size
+// of 0, an odd one, a text without its terminator, a size too large to ask for, failed calls.
+TEST(MixerTree, ReadsEachWaveDevicesMixerAndEndpointIdWithoutTrustingTheDriver)
+{
+    const auto wave = [](const char* Id, std::optional<DWORD_PTR> Claimed = std::nullopt,
+                         bool Terminated = true) {
+        TFakeWaveDevice device;
+        device.Mixer = 1;
+        device.EndpointId = Id;
+        device.ClaimedSize = Claimed;
+        device.Terminated = Terminated;
+        return device;
+    };
+    const auto failing = [&](MMRESULT TFakeWaveDevice::*Result, MMRESULT Code) {
+        TFakeWaveDevice device = wave("{x}");
+        device.*Result = Code;
+        return device;
+    };
+    const char* const kSize = "waveOutMessage(DRV_QUERYFUNCTIONINSTANCEIDSIZE)";
+    const struct {
+        const char* Case;
+        bool Capture;
+        TFakeWaveDevice Device;
+        std::optional<UINT> Mixer;
+        std::optional<std::string> Id;
+        const char* FailedCall; // "": none
+        MMRESULT Code;
+    } cases[] = {
+        {"render", false, wave("{0.0.0.00000000}.{A}"), 1, "{0.0.0.00000000}.{A}", "", 0},
+        {"capture", true, wave("{0.0.1.00000000}.{B}"), 1, "{0.0.1.00000000}.{B}", "", 0},
+        {"no mixer device", false, failing(&TFakeWaveDevice::MixerResult, MMSYSERR_NODRIVER),
+         std::nullopt, std::nullopt, "", 0},
+        {"mixerGetID fails", false, failing(&TFakeWaveDevice::MixerResult, MMSYSERR_INVALHANDLE),
+         std::nullopt, std::nullopt, "mixerGetID", MMSYSERR_INVALHANDLE},
+        {"size fails", false, failing(&TFakeWaveDevice::SizeResult, MMSYSERR_NOTSUPPORTED), 1,
+         std::nullopt, kSize, MMSYSERR_NOTSUPPORTED},
+        {"text fails", true, failing(&TFakeWaveDevice::IdResult, MMSYSERR_ERROR), 1, std::nullopt,
+         "waveInMessage(DRV_QUERYFUNCTIONINSTANCEID)", MMSYSERR_ERROR},
+        {"size 0", false, wave("{x}", 0), 1, std::nullopt, "", 0},
+        {"odd size: whole characters only", false, wave("ABCD", 7, false), 1, "ABC", "", 0},
+        {"no terminator", false, wave("ABCD", std::nullopt, false), 1, "ABCD", "", 0},
+        {"at the cap", false, wave("AB", kLargestEndpointId), 1, "AB", "", 0},
+        {"beyond the cap", false, wave("AB", kLargestEndpointId + 2), 1, std::nullopt,
+         kMemoryFailure, MMSYSERR_NOMEM},
+    };
+    for (const auto& tested : cases) {
+        FakeMixer mixer;
+        (tested.Capture ? mixer.WaveIn : mixer.WaveOut).push_back(tested.Device);
+        const std::vector<TWaveLink> links = ReadWaveLinks(mixer);
+        EXPECT_EQ(mixer.Errors, std::vector<std::string>()) << tested.Case;
+        ASSERT_EQ(links.size(), 1u) << tested.Case;
+        EXPECT_EQ(links[0].Capture, tested.Capture) << tested.Case;
+        EXPECT_EQ(links[0].MixerIndex, tested.Mixer) << tested.Case;
+        EXPECT_EQ(links[0].EndpointId, tested.Id) << tested.Case;
+        if (*tested.FailedCall) {
+            ASSERT_EQ(links[0].Failures.size(), 1u) << tested.Case;
+            EXPECT_EQ(links[0].Failures[0].Call, tested.FailedCall) << tested.Case;
+            EXPECT_EQ(links[0].Failures[0].Code, tested.Code) << tested.Case;
+        } else {
+            EXPECT_TRUE(links[0].Failures.empty()) << tested.Case;
+        }
+    }
+}
+
+// The links under their mixer devices, with --device too: each shown, a failed one counted.
+TEST(MixerTree, ShowsEachMixerDevicesEndpointsAndCountsTheirFailures)
+{
+    FakeMixer mixer;
+    mixer.Devices.resize(2);
+    mixer.Devices[0].Caps = MakeCaps(1, 1, 0, "Out", 0, 0);
+    mixer.Devices[1].Caps = MakeCaps(1, 1, 0, "In", 0, 0);
+    TFakeWaveDevice speakers, broken, microphone;
+    speakers.EndpointId = "{0.0.0.00000000}.{A}";
+    broken.SizeResult = MMSYSERR_NOTSUPPORTED;
+    microphone.Mixer = 1;
+    microphone.EndpointId = "{0.0.1.00000000}.{B}";
+    mixer.WaveOut = {speakers, broken};
+    mixer.WaveIn = {microphone};
+    std::vector<TMixerDeviceNode> devices = ReadMixerDevices(mixer, NoMediaNames());
+    std::vector<TWaveLink> links = ReadWaveLinks(mixer);
+    links[0].EndpointName = "Speakers";
+
+    std::vector<TMixerDeviceNode> chosen = {devices[1]};
+    AttachWaveLinks(chosen, links);
+    ASSERT_EQ(chosen[0].WaveLinks.size(), 1u);
+    EXPECT_EQ(chosen[0].WaveLinks[0].EndpointId, "{0.0.1.00000000}.{B}");
+
+    AttachWaveLinks(devices, links);
+    EXPECT_EQ(CountFailures(devices[0]), 1);
+    EXPECT_EQ(CountFailures(devices[1]), 0);
+    std::string text;
+    WriteTreeText(devices, kWindows7, [&](const std::string& Line) { text += Line + "\n"; });
+    for (const char* expected :
+         {"  cDestinations = 0\n"
+          "  endpoint (wave out 0): \"Speakers\" {0.0.0.00000000}.{A}\n"
+          "  endpoint (wave out 1): failed: waveOutMessage(DRV_QUERYFUNCTIONINSTANCEIDSIZE) "
+          "returned MMSYSERR_NOTSUPPORTED (8)\n"
+          "Device 1",
+          "  endpoint (wave in 0): {0.0.1.00000000}.{B}\n"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\nin\n" << text;
+    const std::string json = TreeJson(devices, kWindows7);
+    for (const char* expected :
+         {"\"endpoints\": [\n        {\n          \"wave\": \"out\",\n          \"waveIndex\": 0,\n"
+          "          \"id\": \"{0.0.0.00000000}.{A}\",\n          \"name\": \"Speakers\",\n"
+          "          \"errors\": []\n",
+          "\"id\": null,\n          \"name\": null,\n          \"errors\": [\n            {\n"
+          "              \"call\": \"waveOutMessage(DRV_QUERYFUNCTIONINSTANCEIDSIZE)\",\n",
+          "\"wave\": \"in\""})
+        EXPECT_NE(json.find(expected), std::string::npos) << expected << "\nin\n" << json;
+}
+
 TEST(MixerTree, SelectsADeviceByIndexOrByAUniquePartOfItsName)
 {
     std::vector<TMixerDeviceNode> devices(3);

@@ -43,11 +43,12 @@ private:
 };
 
 ToolRun RunTool(const std::vector<std::string>& Arguments, bool MixerFails = false,
-                MMRESULT DetailsResult = MMSYSERR_NOERROR)
+                MMRESULT DetailsResult = MMSYSERR_NOERROR, DWORD WindowsMajor = 10)
 {
     CapturedStream out, err;
     int opened = 0;
     TReportToolSystem system;
+    system.Context.WindowsMajor = WindowsMajor;
     system.OpenMixer = [&]() -> std::unique_ptr<IMixer> {
         ++opened;
         if (MixerFails)
@@ -58,6 +59,8 @@ ToolRun RunTool(const std::vector<std::string>& Arguments, bool MixerFails = fal
         mixer->Devices[0].Destinations.resize(1);
         mixer->Devices[0].Destinations[0].Controls = {
             {MIXERCONTROL_CONTROLTYPE_VOLUME, "Master", {1234, 0}, DetailsResult}};
+        mixer->WaveIn.resize(1);
+        mixer->WaveIn[0].EndpointId = "{c1}"; // FourEndpoints' microphone
         return mixer;
     };
     system.OpenEndpoints = [&]() -> std::unique_ptr<IEndpointEnumerator> {
@@ -178,6 +181,11 @@ TEST(ReportTool, TheTreeSaysWhenADeviceIsMissingOrACallFailed)
         const char* InErr; // "": nothing on standard error
     } cases[] = {
         {{"--tree"}, MMSYSERR_NOERROR, 0, "values: 1234 (1.9%), 0 (0.0%)", ""},
+        {{"--tree"},
+         MMSYSERR_NOERROR,
+         0,
+         "endpoint (wave in 0): \"Microphone (Fake Audio)\" {c1}",
+         ""},
         {{"--device", "0"}, MMSYSERR_NOERROR, 0, "Device 0: \"In\"", ""},
         {{"--json", "--device", "in"}, MMSYSERR_NOERROR, 0, "\"name\": \"In\"", ""},
         {{"--device", "nosuch"}, MMSYSERR_NOERROR, 3, "", "the devices are:\n  0: In\n"},
@@ -195,6 +203,10 @@ TEST(ReportTool, TheTreeSaysWhenADeviceIsMissingOrACallFailed)
         EXPECT_TRUE(Holds(run.Out, tested.InOut)) << run.Out;
         EXPECT_TRUE(Holds(run.Err, tested.InErr)) << run.Err;
     }
+    // Windows XP has no endpoints and no message that names one: none is asked for.
+    const ToolRun xp = RunTool({"--tree"}, false, MMSYSERR_NOERROR, 5);
+    EXPECT_EQ(xp.ExitCode, 0);
+    EXPECT_TRUE(Holds(xp.Out, "  endpoint (wave in 0): none\n")) << xp.Out;
 }
 
 // --endpoint chooses one endpoint, by a flow's default, a part of its name or its id.
@@ -208,6 +220,12 @@ TEST(ReportTool, EndpointsAreChosenByDefaultNameOrId)
     } cases[] = {
         {{"--endpoints"}, 0, "4 audio endpoints\n", ""},
         {{"--endpoint", "default-capture"}, 0, "1 audio endpoints\nEndpoint 1: \"Microphone", ""},
+        // The legacy mixer device whose wave input carries the endpoint's identifier.
+        {{"--endpoint", "mic"},
+         0,
+         "  default for: console, multimedia\n  legacy mixer device: 0\n",
+         ""},
+        {{"--endpoint", "mic", "--json"}, 0, "\"mixerDevices\": [0],", ""},
         {{"--endpoint", "default-render"}, 0, "1 audio endpoints\nEndpoint 0: \"Speakers", ""},
         {{"--endpoint", "HEADPHONES"}, 0, "1 audio endpoints\nEndpoint 2: \"Headphones", ""},
         {{"--endpoint", "{c3}"}, 0, "1 audio endpoints\nEndpoint 3: \"Line In", ""},

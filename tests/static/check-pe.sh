@@ -66,7 +66,7 @@ done
 if [ $bits = 32 ]; then
   # Functions that appeared with Vista or later: the program must still start on Windows XP.
   newer=$(echo "$headers" | awk 'NF == 3 && $1 ~ /^[0-9a-f]+$/ && $2 ~ /^[0-9]+$/ { print $3 }' \
-    | grep -E '^(GetTickCount64|.*ConditionVariable.*|.*SRWLock.*|InitOnce.*|Fls(Alloc|Free|GetValue|SetValue)|.*LocaleName.*|(GetLocaleInfo|CompareString|LCMapString|GetDateFormat|GetTimeFormat|GetNumberFormat|GetCurrencyFormat|FindNLSString|GetCalendarInfo|EnumSystemLocales|IsValidLocaleName)Ex)$')
+    | grep -E '^(GetTickCount64|.*ConditionVariable.*|.*SRWLock.*|InitOnce.*|Fls(Alloc|Free|GetValue|SetValue)|.*LocaleName.*|QueryFullProcessImageName[AW]|(GetLocaleInfo|CompareString|LCMapString|GetDateFormat|GetTimeFormat|GetNumberFormat|GetCurrencyFormat|FindNLSString|GetCalendarInfo|EnumSystemLocales|IsValidLocaleName)Ex)$')
   [ -z "$newer" ] && pass "no Vista-and-later imports" || fail "imports functions newer than Windows XP: $newer"
 fi
 

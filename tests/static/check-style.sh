@@ -6,7 +6,7 @@ set -u
 cd "$(dirname "$0")/../.." || exit 1
 failed=0
 
-sources=$(find app bench info mixer platform tests -name '*.cpp' -o -name '*.h' | sort)
+sources=$(find app audio bench info mixer platform tests -name '*.cpp' -o -name '*.h' | sort)
 # shellcheck disable=SC2086 # a list of paths without blanks
 if clang-format --dry-run -Werror $sources; then
   echo "ok:   $(echo "$sources" | wc -l) C++ files laid out as .clang-format says"

@@ -370,3 +370,67 @@ MMRESULT FakeMixer::Close(HMIXER Mixer)
     ++Closes;
     return MMSYSERR_NOERROR;
 }
+
+MMRESULT FakeMixer::GetID(HMIXEROBJ Object, UINT* MixerId, DWORD Flags)
+{
+    const bool capture = Flags == MIXER_OBJECTF_WAVEIN;
+    const UINT_PTR index = reinterpret_cast<UINT_PTR>(Object);
+    Record([&] {
+        return std::string(capture ? "GetID(in " : "GetID(out ") + std::to_string(index) + ")";
+    });
+    Check(capture || Flags == MIXER_OBJECTF_WAVEOUT, "unexpected flags");
+    const std::vector<TFakeWaveDevice>& waves = capture ? WaveIn : WaveOut;
+    if (index >= waves.size())
+        return MMSYSERR_BADDEVICEID;
+    const TFakeWaveDevice& wave = waves[index];
+    if (wave.MixerResult == MMSYSERR_NODRIVER)
+        *MixerId = static_cast<UINT>(-1);
+    if (wave.MixerResult != MMSYSERR_NOERROR)
+        return wave.MixerResult;
+    *MixerId = wave.Mixer;
+    return MMSYSERR_NOERROR;
+}
+
+UINT FakeMixer::WaveOutGetNumDevs()
+{
+    Record([] { return std::string("WaveOutGetNumDevs"); });
+    return static_cast<UINT>(WaveOut.size());
+}
+
+UINT FakeMixer::WaveInGetNumDevs()
+{
+    Record([] { return std::string("WaveInGetNumDevs"); });
+    return static_cast<UINT>(WaveIn.size());
+}
+
+MMRESULT FakeMixer::WaveMessage(const std::vector<TFakeWaveDevice>& Waves, const char* Name,
+                                UINT_PTR Index, UINT Message, DWORD_PTR First, DWORD_PTR Second)
+{
+    const bool sizeQuery = Message == kQueryFunctionInstanceIdSize;
+    Record([&] {
+        return std::string(Name) + "(" + std::to_string(Index) + (sizeQuery ? ", size)" : ", id)");
+    });
+    Check(sizeQuery || Message == kQueryFunctionInstanceId, "unexpected message");
+    Check(First != 0, "no buffer");
+    if (Index >= Waves.size())
+        return MMSYSERR_BADDEVICEID;
+    const TFakeWaveDevice& wave = Waves[Index];
+    std::u16string text = Utf16Of(wave.EndpointId);
+    if (wave.Terminated)
+        text += u'\0';
+    const DWORD_PTR bytes = wave.ClaimedSize.value_or(text.size() * sizeof(char16_t));
+    if (sizeQuery) {
+        Check(Second == 0, "a second parameter for the size");
+        if (wave.SizeResult != MMSYSERR_NOERROR)
+            return wave.SizeResult;
+        // Pointer-sized, as Wine writes it.
+        *reinterpret_cast<DWORD_PTR*>(First) = bytes;
+        return MMSYSERR_NOERROR;
+    }
+    Check(Second == bytes, "not a buffer of the size given");
+    if (wave.IdResult != MMSYSERR_NOERROR)
+        return wave.IdResult;
+    std::memcpy(reinterpret_cast<void*>(First), text.data(),
+                std::min<DWORD_PTR>(text.size() * sizeof(char16_t), Second));
+    return MMSYSERR_NOERROR;
+}

@@ -48,6 +48,17 @@ struct TFakeDevice {
     GUID NameGuid{};
 };
 
+/// A wave device: the mixer device mixerGetID gives it, and its endpoint identifier as the two
+/// messages give it, written as far as the caller's buffer goes.
+struct TFakeWaveDevice {
+    UINT Mixer = 0;
+    MMRESULT MixerResult = MMSYSERR_NOERROR; // MMSYSERR_NODRIVER writes -1, as winmm does
+    std::string EndpointId;                  // UTF-8
+    bool Terminated = true;                  // false: written without its NUL
+    std::optional<DWORD_PTR> ClaimedSize;    // the size given, when not the identifier's own
+    MMRESULT SizeResult = MMSYSERR_NOERROR, IdResult = MMSYSERR_NOERROR;
+};
+
 /// A capability record with the given fields.
 MIXERCAPSA MakeCaps(WORD Mid, WORD Pid, DWORD DriverVersion, const char* Name, DWORD Support,
                     DWORD Destinations);
@@ -55,6 +66,7 @@ MIXERCAPSA MakeCaps(WORD Mid, WORD Pid, DWORD DriverVersion, const char* Name, D
 class FakeMixer : public IMixer {
 public:
     std::vector<TFakeDevice> Devices;
+    std::vector<TFakeWaveDevice> WaveOut, WaveIn;
     /// The call (counting from 1, in the order of Calls) that throws std::runtime_error; 0: none.
     int ThrowAtCall = 0;
     /// Every call made, for example "GetNumDevs", "GetDevCaps(1)", "GetLineInfoW(source 0.1)" or
@@ -98,6 +110,20 @@ public:
     }
     MMRESULT GetControlDetails(HMIXEROBJ Mixer, MIXERCONTROLDETAILS* Details, DWORD Flags) override;
     MMRESULT Close(HMIXER Mixer) override;
+    MMRESULT GetID(HMIXEROBJ Object, UINT* MixerId, DWORD Flags) override;
+    UINT WaveOutGetNumDevs() override;
+    UINT WaveInGetNumDevs() override;
+    MMRESULT WaveOutMessage(HWAVEOUT Device, UINT Message, DWORD_PTR First,
+                            DWORD_PTR Second) override
+    {
+        return WaveMessage(WaveOut, "WaveOutMessage", reinterpret_cast<UINT_PTR>(Device), Message,
+                           First, Second);
+    }
+    MMRESULT WaveInMessage(HWAVEIN Device, UINT Message, DWORD_PTR First, DWORD_PTR Second) override
+    {
+        return WaveMessage(WaveIn, "WaveInMessage", reinterpret_cast<UINT_PTR>(Device), Message,
+                           First, Second);
+    }
 
 private:
     // Counts a call, logs it and throws when it is the one to fail. Name() builds its name, only
@@ -117,6 +143,8 @@ private:
     MMRESULT LineInfo(HMIXEROBJ Mixer, Line* Answer, DWORD Flags);
     template <typename Request>
     MMRESULT LineControls(HMIXEROBJ Mixer, Request* Controls, DWORD Flags);
+    MMRESULT WaveMessage(const std::vector<TFakeWaveDevice>& Waves, const char* Name,
+                         UINT_PTR Index, UINT Message, DWORD_PTR First, DWORD_PTR Second);
 
     std::set<size_t> m_open;
     int m_callCount = 0;

@@ -5,6 +5,10 @@
 # default for every role; --endpoint default-capture picks the capture one; an endpoint that is
 # not there exits 3; with mmdevapi turned off, one line says why and the exit is 0. The JSON says
 # the same and matches docs/report.schema.json.
+# Wine 8 stubs much of each endpoint's volume, meter and sessions: the levels and range are read
+# (its scalar stub writes 1.0 whatever the level), the step, channel count and hardware support
+# are E_NOTIMPL, the meter E_NOINTERFACE and the session enumerator E_NOTIMPL, each shown at its
+# endpoint, so --endpoints exits 4 with both endpoints listed.
 set -u
 wine=$1
 exe=$2
@@ -26,7 +30,7 @@ holds() { # <what> <fixed text that must be in the file> <file>
 "$wine" "$exe" --endpoints >"$work/raw" 2>"$work/err"
 status=$?
 tr -d '\r' <"$work/raw" >"$work/all.txt"
-[ $status -eq 0 ] || fail "--endpoints exited with $status: $(cat "$work/err")"
+[ $status -eq 4 ] || fail "--endpoints exited with $status, not 4: $(cat "$work/err")"
 holds "two endpoints" ", 2 audio endpoints" "$work/all.txt"
 holds "the render endpoint" ': "Out: default"' "$work/all.txt"
 holds "the capture endpoint" '"In: default"' "$work/all.txt"
@@ -39,6 +43,13 @@ twice() { # <what> <whole line that both endpoints have>
 twice "both active" "  state: active"
 twice "both the default for every role" "  default for: console, multimedia, communications"
 holds "a format" "  format: format tag" "$work/all.txt"
+twice "both volumes" "  volume: 0.0 dB, 100.0%, range -100.0 to 0.0 dB by 1.0 dB, not muted"
+twice "no step info at either" \
+  "  failed: IAudioEndpointVolume::GetVolumeStepInfo returned E_NOTIMPL (0x80004001)"
+twice "no meter at either" \
+  "  failed: IMMDevice::Activate(IAudioMeterInformation) returned E_NOINTERFACE (0x80004002)"
+twice "no sessions at either" \
+  "  failed: IAudioSessionManager2::GetSessionEnumerator returned E_NOTIMPL (0x80004001)"
 
 "$wine" "$exe" --endpoint default-capture 2>/dev/null | tr -d '\r' >"$work/one.txt"
 holds "--endpoint default-capture lists one endpoint" ", 1 audio endpoints" "$work/one.txt"
@@ -71,6 +82,13 @@ check "without mmdevapi the JSON has no endpoints and says why" \
   "$work/none.json"
 
 "$wine" "$exe" --endpoints --json >"$work/all.json" 2>/dev/null
+status=$?
+[ $status -eq 4 ] || fail "--endpoints --json exited with $status, not 4"
+check "the JSON has each endpoint's volume, and Wine's stubs as errors at the endpoint" \
+  'all(.endpoints[]; (.volume.decibels | type) == "number" and .sessions == null
+     and .volume.step == null and .peakPercent == null
+     and any(.errors[]; .name == "E_NOINTERFACE" and (.call | contains("IAudioMeterInformation"))))' \
+  "$work/all.json"
 check "the JSON lists both endpoints, each its flow's default for every role" \
   '[.endpoints[] | select(.state == "active" and (.id | startswith("{0.0."))
      and .defaultFor == ["console", "multimedia", "communications"])] | length == 2' \

@@ -4,7 +4,8 @@
 # --json is one JSON document (read back with jq, a real parser), all ASCII, with both devices;
 # the speaker destination of "Out: default" has its volume and mute controls, each with a value
 # for every channel it is read for, and its source lines; --tree shows the same controls with the
-# same values; --device selects by a part of a name, and a device that is not there exits 3.
+# same values; each device shows its wave device's Core Audio endpoint, the one --endpoints lists;
+# --device selects by a part of a name, and a device that is not there exits 3.
 # Every JSON document matches docs/report.schema.json, and the schema describes its every field
 # (check-json-schema.py, with Debian's python3-jsonschema: its absence is a failure, not a skip).
 set -u
@@ -56,6 +57,32 @@ if [ -s "$work/from-json" ] && diff "$work/from-json" "$work/from-text" >/dev/nu
 else
   fail "--tree and --json differ:"
   diff "$work/from-json" "$work/from-text"
+fi
+
+# Each mixer device's wave device and its Core Audio endpoint: "Out: default" is wave out 0 and the
+# render endpoint, "In: default" wave in 0 and the capture endpoint, with the ids and names that
+# --endpoints lists.
+"$wine" "$exe" --endpoints 2>/dev/null | tr -d '\r' | awk '
+  /^Endpoint [0-9]+:/ { id = "" }
+  /^  id: / { id = substr($0, 7) }
+  /^  flow: / { print substr($0, 9) "=" id }' >"$work/endpoint-ids"
+render=$(sed -n 's/^render=//p' "$work/endpoint-ids")
+capture=$(sed -n 's/^capture=//p' "$work/endpoint-ids")
+if [ -n "$render" ] && [ -n "$capture" ] && jq -e --arg render "$render" --arg capture "$capture" '
+  [.devices[] | {name, endpoints}] == [
+    {name: "Out: default",
+     endpoints: [{wave: "out", waveIndex: 0, id: $render, name: "Out: default", errors: []}]},
+    {name: "In: default",
+     endpoints: [{wave: "in", waveIndex: 0, id: $capture, name: "In: default", errors: []}]}]' \
+  "$work/tree.json" >/dev/null; then
+  echo "ok:   device 0 has the render endpoint, device 1 the capture one, as --endpoints lists them"
+else
+  fail "the devices' endpoints: $(jq -c '[.devices[].endpoints]' "$work/tree.json"), --endpoints: $(cat "$work/endpoint-ids")"
+fi
+if tr -d '\r' <"$work/tree.txt" | grep -qxF "  endpoint (wave out 0): \"Out: default\" $render"; then
+  echo "ok:   --tree shows device 0's endpoint by name and id"
+else
+  fail "--tree shows no line for device 0's endpoint $render"
 fi
 
 "$wine" "$exe" --json --device Out >"$work/one.json" 2>/dev/null || fail "--device Out exited with $?"
