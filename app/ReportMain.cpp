@@ -51,9 +51,13 @@ bool WriteUtf8(std::FILE* Stream, const std::string& Utf8)
 
 } // namespace
 
-int main(int Argc, char** Argv)
+// The wide entry point (-municode): the arguments as typed, in UTF-8 like every name they are
+// matched with; main's would come in the ANSI code page, which loses what it cannot hold.
+int wmain(int Argc, wchar_t** Argv)
 {
-    const std::vector<std::string> arguments(Argv + 1, Argv + Argc);
+    std::vector<std::string> arguments;
+    for (int index = 1; index < Argc; ++index)
+        arguments.push_back(WideToUtf8(Argv[index]));
     RegistryMediaNames names;
     TReportToolSystem system;
     system.OpenMixer = [] { return std::make_unique<WinmmMixer>(); };

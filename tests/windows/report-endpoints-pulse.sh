@@ -5,9 +5,10 @@
 # Every sink is a render endpoint and a mixer device, its monitor and every source a capture
 # endpoint, a name outside ASCII intact; the defaults per role set in Wine's registry show on
 # their endpoints; an unloaded sink's endpoints are not present and no mixer device is it;
-# --endpoint picks by a part of a name, by a whole id and a flow's default; Wine's stubbed peak
-# meter and session calls are errors at each active endpoint (exit 4); without mmdevapi there are
-# no endpoints; and in tools/with-wine.sh's environment Wine does not find a running server.
+# --endpoint picks by a part of a name, by a whole id, a whole name outside ASCII and a flow's
+# default; Wine's stubbed peak meter and session calls are errors at each active endpoint (exit
+# 4); without mmdevapi there are no endpoints; and in tools/with-wine.sh's environment Wine does
+# not find a running server.
 # check-endpoints-pulse.py checks the JSON documents, check-json-schema.py their schema.
 set -u
 here=$(dirname "$0")
@@ -101,6 +102,7 @@ one "--endpoint micro (a part of a name)" Microphone --endpoint micro
 one "--endpoint <the whole id of Kopfhörer Ω>" "Kopfhörer Ω" \
   --endpoint "$(id_of render "Kopfhörer Ω")"
 one "--endpoint default-render" Speakers --endpoint default-render
+one "--endpoint Kopfhörer Ω (a whole name outside ASCII)" "Kopfhörer Ω" --endpoint "Kopfhörer Ω"
 
 pulse_unload "$hdmi" || fail "the sink HDMI Out could not be unloaded"
 echo "$hdmi" >"$work/unloaded"
