@@ -85,7 +85,8 @@ TReportRequest ParseArguments(const std::vector<std::string>& Arguments)
         request.Tree = true;
     if (request.Endpoints && (request.Tree || request.Caps || request.Volume) &&
         request.Problem.empty())
-        request.Problem = "--endpoints cannot be combined with --tree, --caps or --volume";
+        request.Problem =
+            "--endpoints cannot be combined with --tree, --device, --caps or --volume";
     if (request.Tree && (request.Caps || request.Volume) && request.Problem.empty())
         request.Problem = "--tree and --json cannot be combined with --caps or --volume";
     if (Arguments.empty())

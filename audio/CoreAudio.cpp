@@ -131,8 +131,10 @@ HRESULT CallOn(Object& Held, const IID& Id, Call Method)
     return FAILED(code) ? code : Method(*wanted.get());
 }
 
-// A BOOL output as a bool, written only when the call succeeded.
-HRESULT ToBool(HRESULT Code, BOOL Value, bool& Out)
+// A BOOL output as a bool, written only when the call succeeded. Value is taken by reference, so
+// it is read after the call that Code comes from has written it, whatever the order in which the
+// arguments are evaluated.
+HRESULT ToBool(HRESULT Code, const BOOL& Value, bool& Out)
 {
     if (SUCCEEDED(Code))
         Out = Value != FALSE;

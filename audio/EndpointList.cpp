@@ -136,14 +136,17 @@ TSessionNode ReadSession(IEndpointSessions& Sessions, int Index, IEndpointEnumer
     if (Succeeded(session->GetDisplayName(text), "IAudioSessionControl::GetDisplayName",
                   node.Failures))
         node.DisplayName = text;
-    HRESULT code = session->GetProcessId(value);
+    DWORD processId = 0;
+    HRESULT code = session->GetProcessId(processId);
     if (Succeeded(code, "IAudioSessionControl2::GetProcessId", node.Failures)) {
-        node.ProcessId = value;
+        node.ProcessId = processId;
         node.SeveralProcesses = code == kNoSingleProcess;
     }
-    // The program file of one process; a session of several has none of its own.
+    // The program file of one running process: a session of several has none of its own, and an
+    // expired session's process has ended (its id may be another program's by now).
     std::string path;
     if (node.ProcessId && *node.ProcessId != 0 && !node.SeveralProcesses &&
+        node.State != kSessionExpired &&
         Succeeded(System.GetProgramFile(*node.ProcessId, path),
                   "OpenProcess/QueryFullProcessImageNameW", node.Failures))
         node.ProgramFile = path;
@@ -164,14 +167,16 @@ void ReadSessions(IEndpointDevice& Device, IEndpointEnumerator& System, TEndpoin
     std::unique_ptr<IEndpointSessionManager> manager;
     std::unique_ptr<IEndpointSessions> sessions;
     int count = 0;
-    if (!Succeeded(Device.ActivateSessions(manager), "IMMDevice::Activate(IAudioSessionManager2)",
-                   Node.Failures) ||
+    // Windows Vista has sessions but no IAudioSessionManager2 to list them: nothing to show.
+    const HRESULT activated = Device.ActivateSessions(manager);
+    if (activated == kNoInterface ||
+        !Succeeded(activated, "IMMDevice::Activate(IAudioSessionManager2)", Node.Failures) ||
         !Succeeded(manager->GetSessionEnumerator(sessions),
                    "IAudioSessionManager2::GetSessionEnumerator", Node.Failures) ||
         !Succeeded(sessions->GetCount(count), "IAudioSessionEnumerator::GetCount", Node.Failures))
         return;
     Node.Sessions.emplace();
-    for (int index = 0; index < count; ++index)
+    for (int index = 0; index < std::min(count, kMostSessions); ++index)
         Node.Sessions->push_back(ReadSession(*sessions, index, System));
 }
 

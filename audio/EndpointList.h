@@ -49,6 +49,10 @@ struct TEndpointVolume {
 
 /// The channels read of one endpoint: more would be a count no device has.
 inline constexpr UINT kMostChannels = 256;
+/// The most sessions of an endpoint read: a count beyond is a driver's garbage.
+inline constexpr int kMostSessions = 1024;
+/// E_NOINTERFACE
+inline constexpr HRESULT kNoInterface = static_cast<HRESULT>(0x80004002);
 
 /// An audio session of an endpoint, from IAudioSessionEnumerator::GetSession.
 struct TSessionNode {

@@ -31,9 +31,9 @@ inline constexpr DWORD kHardwareVolume = 1, kHardwareMute = 2, kHardwareMeter = 
 inline constexpr DWORD kSessionInactive = 0, kSessionActive = 1, kSessionExpired = 2;
 
 /// What a float output holds after a call that did not write it: the Windows side sets it before
-/// each call, since some drivers answer S_OK and write nothing (Wine 8's
-/// GetMasterVolumeLevelScalar). A quiet NaN of the program's own payload, so that a NaN a driver
-/// writes stays apart from it.
+/// each call, since a stub may answer S_OK and write nothing (Wine's GetMasterVolumeLevelScalar
+/// is a stub; Wine 8 writes 1.0 there whatever the level). A quiet NaN of the program's own
+/// payload, so that a NaN a driver writes stays apart from it.
 inline constexpr float kUnwritten = std::bit_cast<float>(std::uint32_t{0x7FC4B0D1});
 inline bool IsUnwritten(float Value)
 {

@@ -151,7 +151,7 @@ void DeviceJson(TJsonWriter& Json, const TMixerDeviceNode& Device)
     Json.Number("destinations", Device.Destinations);
     Json.End('}');
     FailuresJson(Json, Device.Failures);
-    Json.Begin("endpoints", '[');
+    Json.Begin("waveDevices", '[');
     for (const TWaveLink& link : Device.WaveLinks)
         WaveLinkJson(Json, link);
     Json.End(']');

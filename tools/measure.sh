@@ -29,7 +29,6 @@ esac
 tools/install-deps.sh
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 --target "$target"
-# With ALSA's null device as the default, Wine's winmm shows two mixer devices.
 if [ "$1" = console ]; then
   # Wall-clock time per run, from the shell: a whole process each, as a script would see it.
   # shellcheck disable=SC2016 # the inner shell's variables
@@ -51,5 +50,6 @@ if [ "$1" = console ]; then
     done' sh "$arguments"
   exit
 fi
+# With ALSA's null device as the default, Wine's winmm shows two mixer devices.
 HOME=$PWD/build/win64/home/null-alsa tools/with-wine.sh \
   sh -c "\"\$WINE\" build/win64/bin/$target.exe $arguments"

@@ -178,6 +178,14 @@ TEST(Endpoints, AFailedCallIsShownWhereItFailedAndTheRestIsRead)
          "      failed: IAudioSessionEnumerator::GetSession returned E_FAIL (0x80004005)\n"
          "    Session 1: \"System Sounds\"",
          "player.exe"},
+        // Windows Vista: sessions, but no IAudioSessionManager2 to list them.
+        {"no session manager",
+         [](FakeEndpoints& Fake) { Fake.Endpoints[0].Results["ActivateSessions"] = kNoInterface; },
+         0, "  peak: 25.0%\nEndpoint 1:", "sessions:"},
+        // An ended process's id may be another program's by now.
+        {"expired session",
+         [](FakeEndpoints& Fake) { Fake.Endpoints[0].Sessions[0].State = kSessionExpired; }, 0,
+         "    Session 0: pid 1234, expired, volume 80.0%", "player.exe"},
     };
     for (const auto& tested : cases) {
         const auto fake = FourEndpoints();

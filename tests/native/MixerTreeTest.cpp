@@ -311,7 +311,8 @@ TEST(MixerTree, ShowsEachMixerDevicesEndpointsAndCountsTheirFailures)
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\nin\n" << text;
     const std::string json = TreeJson(devices, kWindows7);
     for (const char* expected :
-         {"\"endpoints\": [\n        {\n          \"wave\": \"out\",\n          \"waveIndex\": 0,\n"
+         {"\"waveDevices\": [\n        {\n          \"wave\": \"out\",\n          \"waveIndex\": "
+          "0,\n"
           "          \"id\": \"{0.0.0.00000000}.{A}\",\n          \"name\": \"Speakers\",\n"
           "          \"errors\": []\n",
           "\"id\": null,\n          \"name\": null,\n          \"errors\": [\n            {\n"

@@ -62,7 +62,7 @@ def named(doc, flow, name):
 
 def mixer_ids(tree):
     return [endpoint.get("id") for device in tree.get("devices", [])
-            for endpoint in device.get("endpoints", [])]
+            for endpoint in device.get("waveDevices", [])]
 
 
 def listed(devices, doc):
@@ -114,7 +114,7 @@ def mixer_devices_named(tree, endpoints, sinks):
     """Every id a mixer device names is listed, and each sink's device names its endpoint."""
     ids = [e.get("id") for e in endpoints.get("endpoints") or []]
     check("tree.json: every mixer device names endpoints, each listed",
-          all(device.get("endpoints") for device in tree.get("devices", []))
+          all(device.get("waveDevices") for device in tree.get("devices", []))
           and all(i is not None and i in ids for i in mixer_ids(tree)), mixer_ids(tree))
     for sink in sinks:
         render = named(endpoints, "render", sink.description)
@@ -122,8 +122,8 @@ def mixer_devices_named(tree, endpoints, sinks):
         check("tree.json: the sink %s is a mixer device that names its endpoint"
               % shown(sink.description),
               len(devices) == 1 and len(render) == 1 and
-              render[0]["id"] in [e.get("id") for e in devices[0].get("endpoints", [])],
-              [d.get("endpoints") for d in devices])
+              render[0]["id"] in [e.get("id") for e in devices[0].get("waveDevices", [])],
+              [d.get("waveDevices") for d in devices])
 
 
 def unloaded_gone(gone, before, after, tree):

@@ -110,7 +110,7 @@ report "$work/unloaded.json" 4 --endpoints --json
 report "$work/tree-unloaded.json" 0 --tree --json
 
 (
-  export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;mmdevapi=d"
+  export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-};mmdevapi=d"
   report "$work/none.json" 0 --endpoints --json
 )
 

@@ -89,6 +89,10 @@ check "the JSON has each endpoint's volume, and Wine's stubs as errors at the en
      and .volume.step == null and .peakPercent == null
      and any(.errors[]; .name == "E_NOINTERFACE" and (.call | contains("IAudioMeterInformation"))))' \
   "$work/all.json"
+check "each endpoint is the legacy mixer device of its flow: Out 0, In 1" \
+  '[.endpoints[] | {name, mixerDevices}] | sort_by(.name) ==
+     [{name: "In: default", mixerDevices: [1]}, {name: "Out: default", mixerDevices: [0]}]' \
+  "$work/all.json"
 check "the JSON lists both endpoints, each its flow's default for every role" \
   '[.endpoints[] | select(.state == "active" and (.id | startswith("{0.0."))
      and .defaultFor == ["console", "multimedia", "communications"])] | length == 2' \

@@ -69,15 +69,15 @@ fi
 render=$(sed -n 's/^render=//p' "$work/endpoint-ids")
 capture=$(sed -n 's/^capture=//p' "$work/endpoint-ids")
 if [ -n "$render" ] && [ -n "$capture" ] && jq -e --arg render "$render" --arg capture "$capture" '
-  [.devices[] | {name, endpoints}] == [
+  [.devices[] | {name, waveDevices}] == [
     {name: "Out: default",
-     endpoints: [{wave: "out", waveIndex: 0, id: $render, name: "Out: default", errors: []}]},
+     waveDevices: [{wave: "out", waveIndex: 0, id: $render, name: "Out: default", errors: []}]},
     {name: "In: default",
-     endpoints: [{wave: "in", waveIndex: 0, id: $capture, name: "In: default", errors: []}]}]' \
+     waveDevices: [{wave: "in", waveIndex: 0, id: $capture, name: "In: default", errors: []}]}]' \
   "$work/tree.json" >/dev/null; then
   echo "ok:   device 0 has the render endpoint, device 1 the capture one, as --endpoints lists them"
 else
-  fail "the devices' endpoints: $(jq -c '[.devices[].endpoints]' "$work/tree.json"), --endpoints: $(cat "$work/endpoint-ids")"
+  fail "the devices' endpoints: $(jq -c '[.devices[].waveDevices]' "$work/tree.json"), --endpoints: $(cat "$work/endpoint-ids")"
 fi
 if tr -d '\r' <"$work/tree.txt" | grep -qxF "  endpoint (wave out 0): \"Out: default\" $render"; then
   echo "ok:   --tree shows device 0's endpoint by name and id"
