@@ -447,3 +447,8 @@ std::unique_ptr<IEndpointEnumerator> OpenCoreAudio()
 {
     return std::make_unique<CoreEnumerator>();
 }
+
+std::unique_ptr<IEndpointVolume> WrapEndpointVolume(IAudioEndpointVolume* Volume)
+{
+    return std::make_unique<CoreVolume>(Volume);
+}

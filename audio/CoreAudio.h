@@ -9,3 +9,9 @@
 /// An enumerator that initialises COM (apartment-threaded) on Create and uninitialises it when it
 /// goes away, after releasing everything it holds.
 std::unique_ptr<IEndpointEnumerator> OpenCoreAudio();
+
+struct IAudioEndpointVolume;
+
+/// The seam over an endpoint volume, which takes over the caller's reference: what an endpoint's
+/// ActivateVolume hands back, here for the Windows tests to give it a volume of their own.
+std::unique_ptr<IEndpointVolume> WrapEndpointVolume(IAudioEndpointVolume* Volume);
