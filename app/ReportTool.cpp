@@ -151,7 +151,8 @@ void NameWaveLinks(std::vector<TWaveLink>& Links, const TEndpointList& List)
                 link.EndpointName = endpoint.FriendlyName();
 }
 
-// Each endpoint's legacy mixer devices: those of the wave devices that carry its identifier.
+// Each endpoint's legacy mixer devices: those of the wave devices that carry its identifier. A
+// wave device that could not say is shown, with its failure, in the tree.
 void MarkMixerDevices(TEndpointList& List, const std::vector<TWaveLink>& Links)
 {
     for (TEndpointNode& endpoint : List.Endpoints)

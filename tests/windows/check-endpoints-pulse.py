@@ -150,9 +150,12 @@ def main(folder):
     docs = {name: document(folder, name) for name in DOCUMENTS}
     if None in docs.values():
         return 1
+    # A machine's own sound card may still show through ALSA: only the server's devices tell.
+    served = ["PulseAudio"] + [d.description for d in devices]
     guard = docs["guard"].get("endpoints") or []
     check("guard.json: in tools/with-wine.sh's environment Wine finds no server",
-          not [e for e in guard if e.get("state") == "active"], [e.get("name") for e in guard])
+          not [e for e in guard if any(name in (e.get("name") or "") for name in served)],
+          [e.get("name") for e in guard])
     listed(devices, docs["listed"])
     stubs_failed(docs["listed"])
     defaults_set(devices, docs["defaults"])
