@@ -30,22 +30,13 @@ void ErrorsJson(TJsonWriter& Json, const std::vector<TEndpointFailure>& Failures
     Json.End(']');
 }
 
-void OptionalString(TJsonWriter& Json, std::string_view Key, const std::optional<std::string>& Text)
-{
-    if (Text)
-        Json.String(Key, *Text);
-    else
-        Json.Null(Key);
-}
-
 // A text property; null when it was not read or is not text.
 void TextProperty(TJsonWriter& Json, std::string_view Key, const TEndpointNode& Node,
                   TEndpointKey Property)
 {
     const TPropertyValue* value = Node.Property(Property);
-    OptionalString(Json, Key,
-                   value && value->Type == kTypeWideText ? std::optional(value->Text)
-                                                         : std::nullopt);
+    Json.StringOrNull(Key, value && value->Type == kTypeWideText ? std::optional(value->Text)
+                                                                 : std::nullopt);
 }
 
 // The state as a JSON name: "active", "disabled", "notPresent", "unplugged" or the flags in hex.
@@ -160,15 +151,15 @@ void SessionJson(TJsonWriter& Json, const TSessionNode& Session)
 {
     Json.Begin("", '{');
     Json.Number("index", Session.Index);
-    OptionalString(Json, "state",
-                   Session.State ? std::optional(SessionStateName(*Session.State)) : std::nullopt);
+    Json.StringOrNull("state", Session.State ? std::optional(SessionStateName(*Session.State))
+                                             : std::nullopt);
     if (Session.ProcessId)
         Json.Number("processId", *Session.ProcessId);
     else
         Json.Null("processId");
     Json.Bool("severalProcesses", Session.SeveralProcesses);
-    OptionalString(Json, "programFile", Session.ProgramFile);
-    OptionalString(Json, "displayName", Session.DisplayName);
+    Json.StringOrNull("programFile", Session.ProgramFile);
+    Json.StringOrNull("displayName", Session.DisplayName);
     OptionalBool(Json, "systemSounds", Session.SystemSounds);
     DecimalJson(Json, "percent", Session.Volume, 100);
     OptionalBool(Json, "muted", Session.Muted);
@@ -194,21 +185,19 @@ void EndpointJson(TJsonWriter& Json, const TEndpointList& List, const TEndpointN
 {
     Json.Begin("", '{');
     Json.Number("index", Node.Index);
-    OptionalString(Json, "id", Node.Id);
+    Json.StringOrNull("id", Node.Id);
     TextProperty(Json, "name", Node, TEndpointKey::FriendlyName);
     TextProperty(Json, "description", Node, TEndpointKey::DeviceDesc);
     TextProperty(Json, "adapter", Node, TEndpointKey::InterfaceFriendlyName);
-    OptionalString(Json, "flow",
-                   Node.Flow && *Node.Flow < kFlows
-                       ? std::optional<std::string>(FlowName(*Node.Flow))
-                       : std::nullopt);
-    OptionalString(Json, "state",
-                   Node.State ? std::optional(StateJsonName(*Node.State)) : std::nullopt);
+    Json.StringOrNull("flow", Node.Flow && *Node.Flow < kFlows
+                                  ? std::optional<std::string>(FlowName(*Node.Flow))
+                                  : std::nullopt);
+    Json.StringOrNull("state",
+                      Node.State ? std::optional(StateJsonName(*Node.State)) : std::nullopt);
     const TPropertyValue* formFactor = Node.Property(TEndpointKey::FormFactor);
-    OptionalString(Json, "formFactor",
-                   formFactor && formFactor->Type == kTypeUInt32
-                       ? std::optional(FormFactorName(formFactor->Number))
-                       : std::nullopt);
+    Json.StringOrNull("formFactor", formFactor && formFactor->Type == kTypeUInt32
+                                        ? std::optional(FormFactorName(formFactor->Number))
+                                        : std::nullopt);
     std::vector<std::string> roles;
     for (DWORD role = 0; role < kRoles; ++role)
         if (IsDefaultFor(List, Node, role))
@@ -236,8 +225,7 @@ void WriteEndpointsJson(TJsonWriter& Json, const TEndpointList& List, DWORD Wind
         Json.String("reason", UnavailableText(List, WindowsMajor));
         Json.End('}');
         Json.Null("defaults");
-        Json.Begin("errors", '[');
-        Json.End(']');
+        ErrorsJson(Json, {});
         return;
     }
     Json.Begin("endpoints", '[');
@@ -248,7 +236,7 @@ void WriteEndpointsJson(TJsonWriter& Json, const TEndpointList& List, DWORD Wind
     for (DWORD flow = 0; flow < kFlows; ++flow) {
         Json.Begin(FlowName(flow), '{');
         for (DWORD role = 0; role < kRoles; ++role)
-            OptionalString(Json, RoleName(role), List.Defaults[flow][role].Id);
+            Json.StringOrNull(RoleName(role), List.Defaults[flow][role].Id);
         Json.End('}');
     }
     Json.End('}');

@@ -114,21 +114,13 @@ void LineJson(TJsonWriter& Json, const TMixerLineNode& Line)
     Json.End('}');
 }
 
-void TextOrNull(TJsonWriter& Json, std::string_view Key, const std::optional<std::string>& Text)
-{
-    if (Text)
-        Json.String(Key, *Text);
-    else
-        Json.Null(Key);
-}
-
 void WaveLinkJson(TJsonWriter& Json, const TWaveLink& Link)
 {
     Json.Begin("", '{');
     Json.String("wave", Link.Capture ? "in" : "out");
     Json.Number("waveIndex", Link.WaveIndex);
-    TextOrNull(Json, "id", Link.EndpointId);
-    TextOrNull(Json, "name", Link.EndpointName);
+    Json.StringOrNull("id", Link.EndpointId);
+    Json.StringOrNull("name", Link.EndpointName);
     FailuresJson(Json, Link.Failures);
     Json.End('}');
 }
@@ -139,7 +131,7 @@ void DeviceJson(TJsonWriter& Json, const TMixerDeviceNode& Device)
     Json.Number("index", Device.Index);
     Json.String("name", Device.Name);
     Json.Bool("nameCut", Device.NameCut);
-    TextOrNull(Json, "fullName", Device.FullName);
+    Json.StringOrNull("fullName", Device.FullName);
     Json.Begin("caps", '{');
     Json.Number("mid", Device.Mid);
     Json.String("manufacturer", Device.Manufacturer);

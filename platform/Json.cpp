@@ -91,3 +91,11 @@ void TJsonWriter::Separate()
     m_json += std::string(2 * m_depth, ' ');
     m_first = false;
 }
+
+void TJsonWriter::StringOrNull(std::string_view Key, const std::optional<std::string>& Value)
+{
+    if (Value)
+        String(Key, *Value);
+    else
+        Null(Key);
+}

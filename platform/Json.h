@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,8 @@ public:
     void Raw(std::string_view Key, std::string_view Json);
     void Number(std::string_view Key, std::int64_t Value);
     void String(std::string_view Key, std::string_view Value);
+    /// The text, or null when there is none.
+    void StringOrNull(std::string_view Key, const std::optional<std::string>& Value);
     void Bool(std::string_view Key, bool Value);
     void Null(std::string_view Key);
 
