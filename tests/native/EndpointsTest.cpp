@@ -72,6 +72,12 @@ TEST(Endpoints, EveryEndpointIsListedWithItsFieldsRolesAndFormat)
     const std::string inactive = listed.Text.substr(listed.Text.find("Endpoint 1:"));
     for (const char* line : {"volume:", "peak:", "sessions:"})
         EXPECT_EQ(inactive.find(line), std::string::npos) << line << "\nin\n" << inactive;
+    // The plain IEEE float format, which no endpoint above has, is named too.
+    std::vector<std::uint8_t> floating =
+        fake->Endpoints[0].Properties[TEndpointKey::DeviceFormat].Blob;
+    floating[0] = kTagFloat;
+    EXPECT_EQ(WaveFormatText(floating),
+              "format tag 0x0003 (IEEE float), 2 channels, 44100 Hz, 16 bits");
 }
 
 // Each failing call is shown at its node, nothing it left behind is shown as read, and the walk
