@@ -52,6 +52,15 @@ struct TReportRequest {
     std::string Problem; // why the arguments cannot be followed
 };
 
+// A --device or --endpoint choice; given twice, which one was meant is not known.
+void Choose(std::optional<std::string>& Choice, const char* Option, const std::string& Value,
+            std::string& Problem)
+{
+    if (Choice && Problem.empty())
+        Problem = std::string(Option) + " given twice";
+    Choice = Value;
+}
+
 TReportRequest ParseArguments(const std::vector<std::string>& Arguments)
 {
     TReportRequest request;
@@ -67,11 +76,11 @@ TReportRequest ParseArguments(const std::vector<std::string>& Arguments)
         else if (*argument == "--json")
             request.Json = true;
         else if (*argument == "--device" && argument + 1 != Arguments.end())
-            request.Device = *++argument;
+            Choose(request.Device, "--device", *++argument, request.Problem);
         else if (*argument == "--endpoints")
             request.Endpoints = true;
         else if (*argument == "--endpoint" && argument + 1 != Arguments.end())
-            request.Endpoint = *++argument;
+            Choose(request.Endpoint, "--endpoint", *++argument, request.Problem);
         else if (request.Problem.empty())
             request.Problem = *argument == "--device" ? "--device needs a device index or name"
                               : *argument == "--endpoint"
@@ -114,11 +123,17 @@ int Finish(std::FILE* Out, std::FILE* Err, const char* What, int Code)
     return rxFailed;
 }
 
+// UTF-8 text, the console's own way where the stream is one: names in any script show as they are.
+bool WriteText(const TReportToolSystem& System, std::FILE* Stream, const std::string& Text)
+{
+    return System.WriteUtf8 ? System.WriteUtf8(Stream, Text) : Write(Stream, Text);
+}
+
 // Writes a report's UTF-8 text; Code when all of it reached Out.
 int WriteReport(const TReportToolSystem& System, std::FILE* Out, std::FILE* Err,
                 const std::string& Text, int Code)
 {
-    if (!(System.WriteUtf8 ? System.WriteUtf8(Out, Text) : Write(Out, Text))) {
+    if (!WriteText(System, Out, Text)) {
         Write(Err, "KorvaleReport: the report could not be written\n");
         return rxFailed;
     }
@@ -185,8 +200,9 @@ int RunTree(const TReportRequest& Request, const TReportToolSystem& System, std:
     if (Request.Device) {
         const auto chosen = SelectMixerDevice(devices, *Request.Device);
         if (!chosen) {
-            Write(Err, "KorvaleReport: no single mixer device is \"" + *Request.Device +
-                           "\" or has it in its name; the devices are:\n" + DeviceList(devices));
+            WriteText(System, Err,
+                      "KorvaleReport: no single mixer device is \"" + *Request.Device +
+                          "\" or has it in its name; the devices are:\n" + DeviceList(devices));
             return rxNoSuchDevice;
         }
         KeepOnly(devices, *chosen);
@@ -226,8 +242,9 @@ int RunEndpoints(const TReportRequest& Request, const TReportToolSystem& System,
     if (Request.Endpoint && list.Available()) {
         const auto chosen = SelectEndpoint(list, *Request.Endpoint);
         if (!chosen) {
-            Write(Err, "KorvaleReport: no single endpoint is \"" + *Request.Endpoint +
-                           "\" or has it in its name; the endpoints are:\n" + EndpointList(list));
+            WriteText(System, Err,
+                      "KorvaleReport: no single endpoint is \"" + *Request.Endpoint +
+                          "\" or has it in its name; the endpoints are:\n" + EndpointList(list));
             return rxNoSuchDevice;
         }
         KeepOnly(list.Endpoints, *chosen);

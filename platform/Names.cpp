@@ -17,21 +17,27 @@ std::optional<std::size_t> MatchName(const std::vector<std::vector<std::string>>
                                      const std::string& Wanted)
 {
     const std::string wanted = Lowered(Wanted);
-    std::vector<std::size_t> whole, parts;
+    std::vector<std::size_t> exact, whole, parts;
     for (std::size_t item = 0; item < Names.size(); ++item) {
-        bool isWhole = false, holds = false;
+        bool isExact = false, isWhole = false, holds = false;
         for (const std::string& name : Names[item]) {
             if (name.empty())
                 continue;
+            isExact = isExact || name == Wanted;
             const std::string lowered = Lowered(name);
             isWhole = isWhole || lowered == wanted;
             holds = holds || (!wanted.empty() && lowered.find(wanted) != std::string::npos);
         }
+        if (isExact)
+            exact.push_back(item);
         if (isWhole)
             whole.push_back(item);
         else if (holds)
             parts.push_back(item);
     }
+    // Two names that differ only in case: each is still chosen by its own spelling.
+    if (exact.size() == 1)
+        return exact.front();
     if (whole.size() == 1)
         return whole.front();
     if (whole.empty() && parts.size() == 1)

@@ -323,19 +323,27 @@ TEST(MixerTree, ShowsEachMixerDevicesEndpointsAndCountsTheirFailures)
 
 TEST(MixerTree, SelectsADeviceByIndexOrByAUniquePartOfItsName)
 {
-    std::vector<TMixerDeviceNode> devices(3);
+    std::vector<TMixerDeviceNode> devices(4);
     devices[0].Name = "Out: default";
     devices[1].Index = 1;
     devices[1].Name = "In: default";
     devices[2].Index = 2;
     devices[2].Name = "Out";
+    devices[3].Index = 3;
+    devices[3].Name = "OUT";
     const struct {
         const char* Selector;
         std::optional<std::size_t> Chosen;
     } cases[] = {
-        {"1", 1},           {"7", std::nullopt},       {"in", 1},
-        {"OUT", 2}, // a whole name wins
-        {"out:", 0},        {"default", std::nullopt}, {"nosuch", std::nullopt},
+        {"1", 1},
+        {"7", std::nullopt},
+        {"in", 1},
+        {"Out", 2}, // a whole name wins, spelt as it is where two differ only in case
+        {"OUT", 3},
+        {"out", std::nullopt},
+        {"out:", 0},
+        {"default", std::nullopt},
+        {"nosuch", std::nullopt},
         {"", std::nullopt},
     };
     for (const auto& tested : cases)

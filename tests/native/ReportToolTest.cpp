@@ -131,7 +131,9 @@ TEST(ReportTool, HelpAndUnknownArgumentsGiveTheUsageWithoutTouchingTheMixer)
           std::vector<std::string>{"--endpoints", "--tree"},
           std::vector<std::string>{"--endpoint", "x", "--volume"},
           std::vector<std::string>{"--endpoints", "--json", "--tree"},
-          std::vector<std::string>{"--endpoint"}}) {
+          std::vector<std::string>{"--endpoint"},
+          std::vector<std::string>{"--device", "nosuch", "--device", "0"},
+          std::vector<std::string>{"--endpoint", "mic", "--endpoint", "mic"}}) {
         const ToolRun wrong = RunTool(arguments);
         EXPECT_EQ(wrong.ExitCode, 2);
         EXPECT_EQ(wrong.Out, "");
