@@ -162,9 +162,13 @@ void ReadControls(IMixer& Mixer, const TOpenMixer& Open, TMixerLineNode& Line)
         // line reports no channels.
         control.Channels =
             control.Flags & MIXERCONTROL_CONTROLF_UNIFORM ? 1 : std::max<DWORD>(Line.Channels, 1);
-        if (control.Flags & MIXERCONTROL_CONTROLF_MULTIPLE)
-            ReadItemTexts(Mixer, Open, control);
-        ReadValues(Mixer, Open, control);
+        // A multiple-item control of no items has nothing to read, and asking would hand the
+        // driver no buffer at all, which one that trusts its caller writes through.
+        if (control.Items() != 0) {
+            if (control.Flags & MIXERCONTROL_CONTROLF_MULTIPLE)
+                ReadItemTexts(Mixer, Open, control);
+            ReadValues(Mixer, Open, control);
+        }
         Line.Controls.push_back(std::move(control));
     }
 }

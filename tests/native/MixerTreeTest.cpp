@@ -66,13 +66,17 @@ FakeMixer ScriptedMixer()
     TFakeControl mux = Control(MIXERCONTROL_CONTROLTYPE_MUX, "Record from", {0, 1},
                                MIXERCONTROL_CONTROLF_UNIFORM | MIXERCONTROL_CONTROLF_MULTIPLE);
     mux.ItemTexts = {"Microphone", "Line In"};
+    // No items: nothing to read, and no buffer to read it into.
+    const TFakeControl empty =
+        Control(MIXERCONTROL_CONTROLTYPE_MUX, "Nothing", {},
+                MIXERCONTROL_CONTROLF_UNIFORM | MIXERCONTROL_CONTROLF_MULTIPLE);
     TFakeLine broken = Source(MIXERLINE_COMPONENTTYPE_SRC_MICROPHONE, "Mic", {});
     broken.DestinationResult = MMSYSERR_NODRIVER;
     speakers.Sources = {
         Source(MIXERLINE_COMPONENTTYPE_SRC_WAVEOUT, "Wave",
                {Control(MIXERCONTROL_CONTROLTYPE_VOLUME, "Wave Volume", {100})}),
         broken,
-        Source(MIXERLINE_COMPONENTTYPE_SRC_MICROPHONE, "Selector", {mux}),
+        Source(MIXERLINE_COMPONENTTYPE_SRC_MICROPHONE, "Selector", {mux, empty}),
     };
 
     TFakeLine& capture = device.Destinations[1];

@@ -339,11 +339,11 @@ MMRESULT FakeMixer::GetControlDetails(HMIXEROBJ Mixer, MIXERCONTROLDETAILS* Deta
                                          : std::max<DWORD>(line->Channels, 1)),
           "not the control's channel count");
     Check(Details->cMultipleItems == (multiple ? items : 0), "not the control's item count");
+    // A driver may trust its caller and write through whatever it is given.
+    Check(Details->paDetails != nullptr, "details asked into no buffer");
     const MMRESULT result = texts ? control->ListTextResult : control->DetailsResult;
-    if (result != MMSYSERR_NOERROR || !control->WritesDetails)
+    if (result != MMSYSERR_NOERROR || !control->WritesDetails || !Details->paDetails)
         return result;
-    if (!Details->paDetails)
-        return MMSYSERR_INVALPARAM;
     // As drivers write them: per channel asked for, and at least one, each item's record.
     const size_t records = size_t{std::max<DWORD>(Details->cChannels, 1)} * (multiple ? items : 1);
     for (size_t index = 0; index < records; ++index) {
