@@ -28,6 +28,9 @@ for bits in 32 64; do
   cp "build/$preset/bin/Korvale.exe" "build/$preset/bin/KorvaleReport.exe" "$out/$package/"
   sed 's/$/\r/' docs/README.txt >"$out/$package/README.txt" # Windows line ends
   (cd "$out/$package" && sha256sum Korvale.exe KorvaleReport.exe README.txt >SHA256SUMS)
+  # The zip keeps Unix mode bits: set them, so that no umask shows in the bytes.
+  chmod 0755 "$out/$package"
+  chmod 0644 "$out/$package"/*
   touch -d "@$epoch" "$out/$package" "$out/$package"/*
   (cd "$out" && TZ=UTC zip -q -X -D "$package.zip" "$package/Korvale.exe" "$package/KorvaleReport.exe" \
     "$package/README.txt" "$package/SHA256SUMS")

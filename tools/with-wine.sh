@@ -23,6 +23,7 @@ WINESERVER=${WINESERVER:-$wine_dir/wineserver64}
 [ -x "$WINESERVER" ] || WINESERVER=$(command -v wineserver)
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/korvale-wine.XXXXXX")
+work=$(cd "$work" && pwd) # absolute: the wineserver, in a folder of its own, needs it so
 # Every process started from here carries the run's prefix in its environment.
 WINEPREFIX=$work/prefix
 export WINEPREFIX

@@ -2,7 +2,7 @@
 # Checks tools/with-wine.sh as users and CI use it: runs in a row pass the command's exit status
 # through; a SIGTERM to the process group in the middle of a command (what timeout and a cancelled
 # CI job send) and a Ctrl-C while the prefix is being made end the run at once with 128 + the
-# signal's number; and no run leaves a process or a file behind.
+# signal's number; a relative TMPDIR works; and no run leaves a process or a file behind.
 set -u
 cd "$(dirname "$0")/../.." || exit 1
 scratch=$(mktemp -d)
@@ -30,12 +30,19 @@ expect_status() {
   [ "$2" -eq "$3" ] || fail "$1 exited with $2, expected $3"
 }
 
+here=$PWD
 for run in 1 2 3; do
   # shellcheck disable=SC2016 # $WINE is the inner shell's
   tools/with-wine.sh sh -c '"$WINE" cmd /c exit 5' >"$scratch.out" 2>&1
   expect_status "run $run" $? 5
   check_clean "run $run"
 done
+# A relative TMPDIR, as a user may set one.
+# shellcheck disable=SC2016 # $WINE is the inner shell's
+(cd "$scratch/.." && TMPDIR=${scratch##*/} "$here/tools/with-wine.sh" sh -c '"$WINE" cmd /c exit 5') \
+  >"$scratch.out" 2>&1
+expect_status "a run with a relative TMPDIR" $? 5
+check_clean "a run with a relative TMPDIR"
 
 # SIGTERM to the whole process group while a Windows program runs.
 # shellcheck disable=SC2016
