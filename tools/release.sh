@@ -9,6 +9,8 @@
 # time. Usage: tools/release.sh
 set -eu
 cd "$(dirname "$0")/.."
+# shellcheck source=tools/build-lock.sh
+. tools/build-lock.sh
 tools/install-deps.sh
 
 # Every file's time: the commit's, or SOURCE_DATE_EPOCH's when it is set (the reproducible-builds

@@ -6,10 +6,15 @@ set -eu
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
 
-for preset in win32 win64; do
+# The build holds build/.lock, as tools/test.sh and tools/release.sh do (see tools/build-lock.sh);
+# Korvale's own run does not.
+# shellcheck disable=SC2016 # the inner shell's variables
+build='for preset in win32 win64; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" --target Korvale
-done
+done'
+mkdir -p build
+if [ -n "${KORVALE_BUILD_LOCK:-}" ]; then sh -ec "$build"; else flock -o build/.lock sh -ec "$build"; fi
 echo "Built build/win32/bin/Korvale.exe (32-bit release) and build/win64/bin/Korvale.exe"
 
 if [ -z "${DISPLAY:-}" ]; then

@@ -3,7 +3,8 @@
 #   style        C++ layout (clang-format) and shell scripts (ShellCheck)
 #   native       unit tests of the portable code, then again under AddressSanitizer and UBSan
 #   win32        static checks of the 32-bit release Korvale.exe
-#   set-up       tools/with-wine.sh itself: exit statuses, signals, nothing left behind
+#   set-up       tools/with-wine.sh itself: exit statuses, signals, nothing left behind; and the
+#                build lock (tools/build-lock.sh) that makes builds in one clone take turns
 #   win64        static checks, Windows tests and end-to-end tests of the 64-bit build under Wine
 #   release      the release zips (tools/release.sh), built twice in two folders: the same bytes
 #   32-bit       the same Windows and end-to-end suites against the 32-bit release programs, in an
@@ -13,6 +14,8 @@
 # window in build/win64/.
 set -eu
 cd "$(dirname "$0")/.."
+# shellcheck source=tools/build-lock.sh
+. tools/build-lock.sh
 tools/install-deps.sh
 sh tests/static/check-style.sh
 
@@ -25,6 +28,7 @@ ctest --preset native
 ctest --preset native-asan
 ctest --preset win32
 sh tests/setup/check-with-wine.sh
+sh tests/setup/check-build-lock.sh
 # shellcheck disable=SC2016 # $WINE is the inner shell's, set by with-wine.sh
 HOME=$PWD/build/win64/home/null-alsa tools/with-wine.sh sh -c '
   ctest --preset win64 &&
