@@ -53,7 +53,9 @@ TMixerDeviceNode ReadDevice(IMixer& Mixer, IMediaNames& Names, UINT Index)
     device.Support = caps.fdwSupport;
     device.Destinations = caps.cDestinations;
     device.Name = FixedTextUtf8(caps.szPname);
-    device.NameCut = std::find(caps.szPname, caps.szPname + MAXPNAMELEN, WCHAR()) ==
+    // Cut: it fills every character before the last, with the terminator there or (from a driver
+    // that leaves it out) nowhere.
+    device.NameCut = std::find(caps.szPname, caps.szPname + MAXPNAMELEN, WCHAR()) >=
                      caps.szPname + MAXPNAMELEN - 1;
     // The name GUID is only a hint (some drivers fill it with anything): a full name is shown
     // only when the registry has one for it.

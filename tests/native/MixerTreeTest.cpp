@@ -197,9 +197,10 @@ TEST(MixerTree, AFullNameOnlyWhereACutNameHasOneInTheRegistry)
     } names;
     const std::string cut = "Realtek High Definition Audio M"; // 31 characters
     FakeMixer mixer;
-    mixer.Devices.resize(3);
+    mixer.Devices.resize(4);
     for (TFakeDevice& device : mixer.Devices)
         device.WideName = cut;
+    mixer.Devices[3].WideName = cut + "i"; // all 32 characters, no terminator
     mixer.Devices[0].NameGuid.Data1 = 0x1234;
     mixer.Devices[1].NameGuid.Data1 = 0xBAD; // not in the registry
     mixer.Devices[2].WideName = "Short";     // not cut: not looked up
@@ -211,6 +212,8 @@ TEST(MixerTree, AFullNameOnlyWhereACutNameHasOneInTheRegistry)
     EXPECT_EQ(devices[1].FullName, std::nullopt);
     EXPECT_FALSE(devices[2].NameCut);
     EXPECT_EQ(devices[2].FullName, std::nullopt);
+    EXPECT_TRUE(devices[3].NameCut);
+    EXPECT_EQ(devices[3].Name, cut + "i");
 }
 
 // Each wave device's mixer device and endpoint identifier, whatever the driver answers: a size
