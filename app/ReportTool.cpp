@@ -148,6 +148,16 @@ void KeepOnly(std::vector<Item>& Items, std::size_t Position)
     Items.erase(Items.begin(), Items.begin() + static_cast<std::ptrdiff_t>(Position));
 }
 
+// What --device or --endpoint says when its argument names no single item: the items, and exit 3.
+int NoSingleChoice(const TReportToolSystem& System, std::FILE* Err, const char* What,
+                   const char* Items, const std::string& Selector, const std::string& List)
+{
+    WriteText(System, Err,
+              std::string("KorvaleReport: no single ") + What + " is \"" + Selector +
+                  "\" or has it in its name; the " + Items + " are:\n" + List);
+    return rxNoSuchDevice;
+}
+
 std::string DeviceList(const std::vector<TMixerDeviceNode>& Devices)
 {
     std::string list;
@@ -200,10 +210,8 @@ int RunTree(const TReportRequest& Request, const TReportToolSystem& System, std:
     if (Request.Device) {
         const auto chosen = SelectMixerDevice(devices, *Request.Device);
         if (!chosen) {
-            WriteText(System, Err,
-                      "KorvaleReport: no single mixer device is \"" + *Request.Device +
-                          "\" or has it in its name; the devices are:\n" + DeviceList(devices));
-            return rxNoSuchDevice;
+            return NoSingleChoice(System, Err, "mixer device", "devices", *Request.Device,
+                                  DeviceList(devices));
         }
         KeepOnly(devices, *chosen);
     }
@@ -242,10 +250,8 @@ int RunEndpoints(const TReportRequest& Request, const TReportToolSystem& System,
     if (Request.Endpoint && list.Available()) {
         const auto chosen = SelectEndpoint(list, *Request.Endpoint);
         if (!chosen) {
-            WriteText(System, Err,
-                      "KorvaleReport: no single endpoint is \"" + *Request.Endpoint +
-                          "\" or has it in its name; the endpoints are:\n" + EndpointList(list));
-            return rxNoSuchDevice;
+            return NoSingleChoice(System, Err, "endpoint", "endpoints", *Request.Endpoint,
+                                  EndpointList(list));
         }
         KeepOnly(list.Endpoints, *chosen);
     }
