@@ -191,9 +191,11 @@ void MarkMixerDevices(TEndpointList& List, const std::vector<TWaveLink>& Links)
 // Every wave device's mixer device and endpoint, the endpoints named from Core Audio's list.
 // Core Audio is asked only when some wave device gave an endpoint identifier; without it (Windows
 // XP, or no enumerator) the names stay unknown. Its own failures are --endpoints' to show.
-std::vector<TWaveLink> ReadNamedWaveLinks(IMixer& Mixer, const TReportToolSystem& System)
+std::vector<TWaveLink> ReadNamedWaveLinks(IMixer& Mixer, const TReportToolSystem& System,
+                                          std::vector<TMixerFailure>& Claims)
 {
-    std::vector<TWaveLink> links = ReadWaveLinks(Mixer, MixerIsSessionScoped(System.Context));
+    std::vector<TWaveLink> links =
+        ReadWaveLinks(Mixer, MixerIsSessionScoped(System.Context), &Claims);
     if (System.OpenEndpoints && std::any_of(links.begin(), links.end(), [](const TWaveLink& Link) {
             return Link.EndpointId.has_value();
         }))
@@ -205,30 +207,28 @@ int RunTree(const TReportRequest& Request, const TReportToolSystem& System, std:
             std::FILE* Err)
 {
     const std::unique_ptr<IMixer> mixer = System.OpenMixer();
-    std::vector<TMixerDeviceNode> devices =
+    TMixerTree tree =
         ReadMixerDevices(*mixer, System.MediaNames ? *System.MediaNames : NoMediaNames());
     if (Request.Device) {
-        const auto chosen = SelectMixerDevice(devices, *Request.Device);
+        const auto chosen = SelectMixerDevice(tree.Devices, *Request.Device);
         if (!chosen) {
             return NoSingleChoice(System, Err, "mixer device", "devices", *Request.Device,
-                                  DeviceList(devices));
+                                  DeviceList(tree.Devices));
         }
-        KeepOnly(devices, *chosen);
+        KeepOnly(tree.Devices, *chosen);
     }
-    AttachWaveLinks(devices, ReadNamedWaveLinks(*mixer, System));
-    int failures = 0;
-    for (TMixerDeviceNode& device : devices) {
-        WalkMixerDevice(*mixer, device);
-        failures += CountFailures(device);
-    }
+    AttachWaveLinks(tree.Devices, ReadNamedWaveLinks(*mixer, System, tree.Failures));
+    TReadBudget budget;
+    for (TMixerDeviceNode& device : tree.Devices)
+        WalkMixerDevice(*mixer, device, budget);
 
     std::string text;
     if (Request.Json)
-        text = TreeJson(devices, System.Context);
+        text = TreeJson(tree, System.Context);
     else
-        WriteTreeText(devices, System.Context,
+        WriteTreeText(tree, System.Context,
                       [&text](const std::string& Line) { text += Line + "\n"; });
-    return WriteReport(System, Out, Err, text, failures ? rxSomeCallsFailed : rxDone);
+    return WriteReport(System, Out, Err, text, CountFailures(tree) ? rxSomeCallsFailed : rxDone);
 }
 
 std::string EndpointList(const TEndpointList& List)

@@ -1,13 +1,19 @@
 #include "mixer/MMReg.h"
+#include <algorithm>
+
 #include "mixer/MMUtils.h"
+#include "mixer/MixerQueries.h"
 #include "platform/RecordText.h"
 #include "mixer/Reports.h"
 #include "platform/Format.h"
 
 void RunDevCapsReport(IMixer& Mixer, const TLineSink& AppendLine)
 {
-    const UINT deviceCount = Mixer.GetNumDevs();
-    AppendLine(Format("mixerGetNumDevs() = %d", Signed32(deviceCount)));
+    const UINT claimed = Mixer.GetNumDevs();
+    AppendLine(Format("mixerGetNumDevs() = %d", Signed32(claimed)));
+    const UINT deviceCount = std::min<UINT>(claimed, kMostCounted);
+    if (claimed > kMostCounted)
+        AppendLine(OverLimitText("mixerGetNumDevs", "devices", claimed, kMostCounted));
 
     TMixerCapsDetail detail;
     for (UINT device = 0; device < deviceCount; ++device) {

@@ -10,6 +10,23 @@ std::string UnknownResultText(std::string_view Name)
 
 } // namespace
 
+std::string OverLimitText(std::string_view Call, std::string_view Count, DWORD Claimed, DWORD Limit)
+{
+    return std::string(Call) + " claims " + std::string(Count) + " = " + std::to_string(Claimed) +
+           ", over the limit of " + std::to_string(Limit);
+}
+
+std::string UnwrittenText(std::string_view Call)
+{
+    return std::string(Call) + " reported success but left its records unwritten";
+}
+
+std::string WalkLimitText(DWORD Limit)
+{
+    return "not read, nor anything after it: the walk makes at most " + std::to_string(Limit) +
+           " reads";
+}
+
 std::string MixerDevCapsResultText(MMRESULT Code, std::string_view Name)
 {
     switch (Code) {

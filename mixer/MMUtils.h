@@ -19,6 +19,15 @@ inline constexpr char kLineControlsCall[] = "mixerGetLineControls";
 inline constexpr char kControlDetailsCall[] = "mixerGetControlDetails";
 inline constexpr char kGetIdCall[] = "mixerGetID";
 
+/// "Call claims Count = Claimed, over the limit of Limit": a count a driver gave that is not
+/// believed (what is past the limit is not read).
+std::string OverLimitText(std::string_view Call, std::string_view Count, DWORD Claimed,
+                          DWORD Limit);
+/// "Call reported success but left its records unwritten".
+std::string UnwrittenText(std::string_view Call);
+/// What a walk says where it stops because its reads (Limit of them) ran out.
+std::string WalkLimitText(DWORD Limit);
+
 /// Text for mixerGetDevCapsA; knows only 2, 5 and 11.
 std::string MixerDevCapsResultText(MMRESULT Code, std::string_view Name);
 /// Text for mixerOpen.

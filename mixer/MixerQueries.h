@@ -29,9 +29,52 @@ bool TryZeroFill(std::vector<Record>& Records, std::uint64_t Count) noexcept
     }
 }
 
-/// A query's result code; nothing when the memory for the records a driver's count asks for
-/// could not be had (the query was then not made).
-using TQueryResult = std::optional<MMRESULT>;
+/// The most of anything a driver counts that a walk reads: devices, destinations, source lines,
+/// controls, channels, items. Far above any real mixer; a larger claim is shown as such.
+inline constexpr DWORD kMostCounted = 256;
+/// The most reads one walk makes in all (lines, controls, and value and text records), however a
+/// driver's counts multiply: time and memory stay bounded whatever it claims.
+inline constexpr DWORD kMostReads = 1 << 18;
+
+/// What a walk may still read. Once a read is refused the walk is over: it reads nothing more.
+class TReadBudget {
+public:
+    /// Takes Reads from what is left; false, and the walk over, when fewer are left.
+    bool Take(std::uint64_t Reads)
+    {
+        if (m_spent || Reads > m_left) {
+            m_spent = true;
+            return false;
+        }
+        m_left -= Reads;
+        return true;
+    }
+    bool Spent() const { return m_spent; }
+
+private:
+    std::uint64_t m_left = kMostReads;
+    bool m_spent = false;
+};
+
+/// How a query went: answered with a result code; not made, when the memory for the records a
+/// driver's count asks for could not be had; or answered with success but the records left as
+/// they were.
+struct TQueryResult {
+    enum TOutcome { kAnswered, kNoMemory, kUnwritten };
+    TOutcome Outcome = kAnswered;
+    MMRESULT Code = MMSYSERR_NOERROR;
+    TQueryResult(MMRESULT Answer) : Code(Answer) {}
+    TQueryResult(TOutcome Other) : Outcome(Other) {}
+};
+
+/// Whether Record is all zero bytes, as TryZeroFill left it: never written. (Its size field tells
+/// nothing: Wine's drivers fill the rest of a control record and leave cbStruct alone.)
+template <typename Record>
+bool IsZeroFilled(const Record& Written)
+{
+    const auto* bytes = reinterpret_cast<const unsigned char*>(&Written);
+    return std::all_of(bytes, bytes + sizeof Written, [](unsigned char Byte) { return Byte == 0; });
+}
 
 template <typename Control>
 struct TLineControlsFor;
@@ -54,7 +97,9 @@ Line LineRequest()
 }
 
 /// Every control of line LineId, which claims Count of them, into Controls; afterwards Controls
-/// holds the records the driver says it filled, never more than it was handed. A line without
+/// holds the records the driver says it filled, never more than it was handed; when it reported
+/// success but left records as they were handed (zero-filled), those before the first such and
+/// kUnwritten. A line without
 /// controls is not asked (winmm refuses a count of 0): no error and no records.
 template <typename Control>
 TQueryResult QueryLineControls(IMixer& Mixer, HMIXEROBJ Object, DWORD LineId, DWORD Count,
@@ -64,7 +109,7 @@ TQueryResult QueryLineControls(IMixer& Mixer, HMIXEROBJ Object, DWORD LineId, DW
     if (Count == 0)
         return MMSYSERR_NOERROR;
     if (!TryZeroFill(Controls, Count))
-        return std::nullopt;
+        return TQueryResult::kNoMemory;
     typename TLineControlsFor<Control>::Type request{};
     request.cbStruct = sizeof request;
     request.dwLineID = LineId;
@@ -74,7 +119,11 @@ TQueryResult QueryLineControls(IMixer& Mixer, HMIXEROBJ Object, DWORD LineId, DW
     const MMRESULT result = Mixer.GetLineControls(Object, &request, MIXER_GETLINECONTROLSF_ALL);
     Controls.resize(
         result == MMSYSERR_NOERROR ? std::min<std::size_t>(request.cControls, Controls.size()) : 0);
-    return result;
+    const auto unwritten = std::find_if(Controls.begin(), Controls.end(), IsZeroFilled<Control>);
+    if (unwritten == Controls.end())
+        return result;
+    Controls.erase(unwritten, Controls.end());
+    return TQueryResult::kUnwritten;
 }
 
 /// How many records a details query fills: one per channel (and room for one where a line
@@ -95,7 +144,7 @@ TQueryResult QueryControlDetails(IMixer& Mixer, HMIXEROBJ Object, DWORD ControlI
                                  std::vector<Record>& Records)
 {
     if (!TryZeroFill(Records, DetailsRecordCount(Channels, MultipleItems)))
-        return std::nullopt;
+        return TQueryResult::kNoMemory;
     MIXERCONTROLDETAILS details{};
     details.cbStruct = sizeof details;
     details.dwControlID = ControlId;

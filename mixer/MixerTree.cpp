@@ -25,12 +25,46 @@ bool Succeeded(MMRESULT Code, const char* Call, std::vector<TMixerFailure>& Fail
 // when the query succeeded.
 bool Succeeded(const TQueryResult& Result, const char* Call, std::vector<TMixerFailure>& Failures)
 {
-    if (!Result) {
+    switch (Result.Outcome) {
+    case TQueryResult::kNoMemory:
         Failures.push_back({kMemoryFailure, MMSYSERR_NOMEM});
         return false;
+    case TQueryResult::kUnwritten:
+        Failures.push_back({Call, MMSYSERR_NOERROR});
+        return false;
+    case TQueryResult::kAnswered:
+        break;
     }
-    return Succeeded(*Result, Call, Failures);
+    return Succeeded(Result.Code, Call, Failures);
 }
+
+// Claimed, capped at kMostCounted; a larger claim (Count, from Call) is kept at the node.
+DWORD Capped(DWORD Claimed, const char* Call, const char* Count,
+             std::vector<TMixerFailure>& Failures)
+{
+    if (Claimed <= kMostCounted)
+        return Claimed;
+    Failures.push_back({Call, Count, Claimed, kMostCounted});
+    return kMostCounted;
+}
+
+// Takes Reads from the walk's budget; when it is spent, says so at the node.
+bool Budgeted(TReadBudget& Budget, std::uint64_t Reads, std::vector<TMixerFailure>& Failures)
+{
+    const bool wasSpent = Budget.Spent();
+    if (Budget.Take(Reads))
+        return true;
+    if (!wasSpent)
+        Failures.push_back({kWalkLimit, "reads", static_cast<DWORD>(Reads), kMostReads});
+    return false;
+}
+
+// The walk's state while it reads one open device.
+struct TWalk {
+    IMixer& Mixer;
+    const TOpenMixer& Open;
+    TReadBudget& Budget;
+};
 
 bool IsZero(const GUID& Guid)
 {
@@ -47,6 +81,7 @@ TMixerDeviceNode ReadDevice(IMixer& Mixer, IMediaNames& Names, UINT Index)
     MIXERCAPS2W caps{};
     if (!Succeeded(Mixer.GetDevCaps(Index, &caps, sizeof caps), kCapsCall, device.Failures))
         return device;
+    device.CapsRead = true;
     device.Mid = caps.wMid;
     device.Pid = caps.wPid;
     device.DriverVersion = caps.vDriverVersion;
@@ -119,10 +154,10 @@ std::optional<DWORD> MultipleItems(const TMixerControlNode& Control)
 }
 
 // The item texts of a multiple-item control (those of the first channel: one per item).
-void ReadItemTexts(IMixer& Mixer, const TOpenMixer& Open, TMixerControlNode& Control)
+void ReadItemTexts(const TWalk& Walk, TMixerControlNode& Control)
 {
     std::vector<MIXERCONTROLDETAILS_LISTTEXTW> texts;
-    if (!Succeeded(QueryControlDetails(Mixer, Open.Object(), Control.Id, Control.Channels,
+    if (!Succeeded(QueryControlDetails(Walk.Mixer, Walk.Open.Object(), Control.Id, Control.Channels,
                                        MultipleItems(Control), MIXER_GETCONTROLDETAILSF_LISTTEXT,
                                        texts),
                    kControlDetailsCall, Control.Failures))
@@ -133,17 +168,15 @@ void ReadItemTexts(IMixer& Mixer, const TOpenMixer& Open, TMixerControlNode& Con
 
 // The current values, read with the detail record the units ask for. All three are one 32-bit
 // number: BOOLEAN and SIGNED (and decibels, in tenths) signed, UNSIGNED (and percent) not.
-void ReadValues(IMixer& Mixer, const TOpenMixer& Open, TMixerControlNode& Control)
+void ReadValues(const TWalk& Walk, TMixerControlNode& Control)
 {
-    const DWORD units = Control.Units();
-    if (units == MIXERCONTROL_CT_UNITS_CUSTOM)
-        return; // its data has a layout only its driver knows
     std::vector<DWORD> records;
-    if (!Succeeded(QueryControlDetails(Mixer, Open.Object(), Control.Id, Control.Channels,
+    if (!Succeeded(QueryControlDetails(Walk.Mixer, Walk.Open.Object(), Control.Id, Control.Channels,
                                        MultipleItems(Control), MIXER_GETCONTROLDETAILSF_VALUE,
                                        records),
                    kControlDetailsCall, Control.Failures))
         return;
+    const DWORD units = Control.Units();
     const bool isUnsigned =
         units == MIXERCONTROL_CT_UNITS_UNSIGNED || units == MIXERCONTROL_CT_UNITS_PERCENT;
     for (const DWORD record : records)
@@ -151,48 +184,74 @@ void ReadValues(IMixer& Mixer, const TOpenMixer& Open, TMixerControlNode& Contro
                                             : std::int64_t{static_cast<LONG>(record)});
 }
 
-void ReadControls(IMixer& Mixer, const TOpenMixer& Open, TMixerLineNode& Line)
+// The item texts and values of a control, where there are any and the counts and the walk's
+// budget allow. A multiple-item control of no items has nothing to read, and asking would hand
+// the driver no buffer at all, which one that trusts its caller writes through. Custom data has a
+// layout only its driver knows: listed, not read.
+void ReadControlDetails(const TWalk& Walk, TMixerControlNode& Control)
 {
-    std::vector<MIXERCONTROLW> controls;
-    if (!Succeeded(
-            QueryLineControls(Mixer, Open.Object(), Line.LineId, Line.ControlCount, controls),
-            kLineControlsCall, Line.Failures))
+    const bool multiple = Control.Flags & MIXERCONTROL_CONTROLF_MULTIPLE;
+    const bool custom = Control.Units() == MIXERCONTROL_CT_UNITS_CUSTOM;
+    if (Control.Items() == 0 || (custom && !multiple) || Walk.Budget.Spent())
         return;
+    if (Control.Channels !=
+            Capped(Control.Channels, kLineInfoCall, "cChannels", Control.Failures) ||
+        Control.Items() !=
+            Capped(Control.Items(), kLineControlsCall, "cMultipleItems", Control.Failures))
+        return;
+    const std::uint64_t records = DetailsRecordCount(Control.Channels, MultipleItems(Control));
+    if (!Budgeted(Walk.Budget, (multiple ? 2 : 1) * records, Control.Failures))
+        return;
+    if (multiple)
+        ReadItemTexts(Walk, Control);
+    if (!custom)
+        ReadValues(Walk, Control);
+}
+
+void ReadControls(const TWalk& Walk, TMixerLineNode& Line)
+{
+    if (Line.ControlCount != Capped(Line.ControlCount, kLineInfoCall, "cControls", Line.Failures) ||
+        !Budgeted(Walk.Budget, Line.ControlCount, Line.Failures))
+        return;
+    std::vector<MIXERCONTROLW> controls;
+    // Those written are kept even when the driver left others unwritten.
+    Succeeded(
+        QueryLineControls(Walk.Mixer, Walk.Open.Object(), Line.LineId, Line.ControlCount, controls),
+        kLineControlsCall, Line.Failures);
     for (const MIXERCONTROLW& record : controls) {
         TMixerControlNode control = ControlNode(record);
         // One value for a uniform control; one per channel otherwise, and room for one where a
         // line reports no channels.
         control.Channels =
             control.Flags & MIXERCONTROL_CONTROLF_UNIFORM ? 1 : std::max<DWORD>(Line.Channels, 1);
-        // A multiple-item control of no items has nothing to read, and asking would hand the
-        // driver no buffer at all, which one that trusts its caller writes through.
-        if (control.Items() != 0) {
-            if (control.Flags & MIXERCONTROL_CONTROLF_MULTIPLE)
-                ReadItemTexts(Mixer, Open, control);
-            ReadValues(Mixer, Open, control);
-        }
+        ReadControlDetails(Walk, control);
         Line.Controls.push_back(std::move(control));
     }
 }
 
-TMixerLineNode ReadLine(IMixer& Mixer, const TOpenMixer& Open, DWORD Destination,
-                        std::optional<DWORD> Source)
+TMixerLineNode ReadLine(const TWalk& Walk, DWORD Destination, std::optional<DWORD> Source)
 {
     TMixerLineNode node;
     node.IsSource = Source.has_value();
     node.Destination = Destination;
     node.Source = Source.value_or(0);
+    if (!Budgeted(Walk.Budget, 1, node.Failures))
+        return node;
     MIXERLINEW line = LineRequest<MIXERLINEW>();
     line.dwDestination = Destination;
     line.dwSource = node.Source;
     const DWORD flags = Source ? MIXER_GETLINEINFOF_SOURCE : MIXER_GETLINEINFOF_DESTINATION;
-    if (!Succeeded(Mixer.GetLineInfo(Open.Object(), &line, flags), kLineInfoCall, node.Failures))
+    if (!Succeeded(Walk.Mixer.GetLineInfo(Walk.Open.Object(), &line, flags), kLineInfoCall,
+                   node.Failures))
         return node;
+    node.Read = true;
     ReadLineFields(line, node);
-    ReadControls(Mixer, Open, node);
+    ReadControls(Walk, node);
     if (!Source) {
-        for (DWORD source = 0; source < node.Connections; ++source)
-            node.Sources.push_back(ReadLine(Mixer, Open, Destination, source));
+        const DWORD sources =
+            Capped(node.Connections, kLineInfoCall, "cConnections", node.Failures);
+        for (DWORD source = 0; source < sources && !Walk.Budget.Spent(); ++source)
+            node.Sources.push_back(ReadLine(Walk, Destination, source));
     }
     return node;
 }
@@ -253,9 +312,11 @@ void ReadEndpointId(IMixer& Mixer, TWaveLink& Link)
 // belongs to no mixer device: the tree, which shows links under their mixer devices, neither
 // shows nor counts it, and its endpoint is not asked for.
 void ReadWaveLinksOf(IMixer& Mixer, bool Capture, bool WithEndpointIds,
-                     std::vector<TWaveLink>& Links)
+                     std::vector<TWaveLink>& Links, std::vector<TMixerFailure>& Claims)
 {
-    const UINT count = Capture ? Mixer.WaveInGetNumDevs() : Mixer.WaveOutGetNumDevs();
+    const UINT count =
+        Capture ? Capped(Mixer.WaveInGetNumDevs(), "waveInGetNumDevs", "devices", Claims)
+                : Capped(Mixer.WaveOutGetNumDevs(), "waveOutGetNumDevs", "devices", Claims);
     for (UINT index = 0; index < count; ++index) {
         TWaveLink& link = Links.emplace_back();
         link.Capture = Capture;
@@ -292,6 +353,18 @@ bool TMixerControlNode::HasPercent() const
            Maximum > Minimum;
 }
 
+bool TMixerControlNode::InRange(std::int64_t Value) const
+{
+    return Units() == MIXERCONTROL_CT_UNITS_BOOLEAN || Units() == MIXERCONTROL_CT_UNITS_CUSTOM ||
+           (Value >= Minimum && Value <= Maximum);
+}
+
+bool TMixerControlNode::AnyOutOfRange() const
+{
+    return std::any_of(Values.begin(), Values.end(),
+                       [this](std::int64_t Value) { return !InRange(Value); });
+}
+
 std::int64_t TMixerControlNode::PercentTenths(std::int64_t Value) const
 {
     const double share =
@@ -299,34 +372,41 @@ std::int64_t TMixerControlNode::PercentTenths(std::int64_t Value) const
     return static_cast<std::int64_t>(std::llround(share * 1000.0));
 }
 
-std::vector<TMixerDeviceNode> ReadMixerDevices(IMixer& Mixer, IMediaNames& Names)
+TMixerTree ReadMixerDevices(IMixer& Mixer, IMediaNames& Names)
 {
-    std::vector<TMixerDeviceNode> devices;
-    const UINT count = Mixer.GetNumDevs();
+    TMixerTree tree;
+    const UINT count = Capped(Mixer.GetNumDevs(), "mixerGetNumDevs", "devices", tree.Failures);
     for (UINT index = 0; index < count; ++index)
-        devices.push_back(ReadDevice(Mixer, Names, index));
-    return devices;
+        tree.Devices.push_back(ReadDevice(Mixer, Names, index));
+    return tree;
 }
 
-void WalkMixerDevice(IMixer& Mixer, TMixerDeviceNode& Device)
+void WalkMixerDevice(IMixer& Mixer, TMixerDeviceNode& Device, TReadBudget& Budget)
 {
     if (!Device.Failures.empty())
         return; // no capabilities: nothing to walk
+    const DWORD destinations =
+        Capped(Device.Destinations, kCapsCall, "cDestinations", Device.Failures);
     HMIXER handle = nullptr;
     if (!Succeeded(Mixer.Open(&handle, Device.Index, 0, 0, CALLBACK_NULL), kOpenCall,
                    Device.Failures))
         return;
     TOpenMixer open(Mixer, handle);
-    for (DWORD destination = 0; destination < Device.Destinations; ++destination)
-        Device.DestinationLines.push_back(ReadLine(Mixer, open, destination, std::nullopt));
+    const TWalk walk{Mixer, open, Budget};
+    for (DWORD destination = 0; destination < destinations && !Budget.Spent(); ++destination)
+        Device.DestinationLines.push_back(ReadLine(walk, destination, std::nullopt));
     open.Close();
 }
 
-std::vector<TWaveLink> ReadWaveLinks(IMixer& Mixer, bool WithEndpointIds)
+std::vector<TWaveLink> ReadWaveLinks(IMixer& Mixer, bool WithEndpointIds,
+                                     std::vector<TMixerFailure>* Claims)
 {
+    std::vector<TMixerFailure> claims;
     std::vector<TWaveLink> links;
-    ReadWaveLinksOf(Mixer, false, WithEndpointIds, links);
-    ReadWaveLinksOf(Mixer, true, WithEndpointIds, links);
+    ReadWaveLinksOf(Mixer, false, WithEndpointIds, links, claims);
+    ReadWaveLinksOf(Mixer, true, WithEndpointIds, links, claims);
+    if (Claims)
+        Claims->insert(Claims->end(), claims.begin(), claims.end());
     return links;
 }
 
@@ -336,6 +416,14 @@ void AttachWaveLinks(std::vector<TMixerDeviceNode>& Devices, std::vector<TWaveLi
         for (TWaveLink& link : Links)
             if (link.MixerIndex == device.Index)
                 device.WaveLinks.push_back(std::move(link));
+}
+
+int CountFailures(const TMixerTree& Tree)
+{
+    int count = static_cast<int>(Tree.Failures.size());
+    for (const TMixerDeviceNode& device : Tree.Devices)
+        count += CountFailures(device);
+    return count;
 }
 
 int CountFailures(const TMixerDeviceNode& Device)

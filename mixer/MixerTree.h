@@ -13,14 +13,35 @@
 #include "mixer/MMUtils.h"
 #include "mixer/MediaNames.h"
 #include "mixer/Mixer.h"
+#include "mixer/MixerQueries.h"
 
 // What a failure names instead of a call when memory could not be had for what a driver claimed.
 inline constexpr char kMemoryFailure[] = "memory";
+// What a failure names when the walk's reads (kMostReads) ran out: the walk stopped there.
+inline constexpr char kWalkLimit[] = "walk";
 
-/// A mixer call that failed, or memory that could not be had for what a driver claimed.
+/// Something a node could not read: a mixer call that failed; memory that could not be had for
+/// what a driver claimed; a call that succeeded but claimed a count over its limit (Count, Claimed
+/// and Limit say which, how many and the limit; for kWalkLimit the reads that were left); or a call
+/// that reported success without writing the records it was given (Code success, no Count).
 struct TMixerFailure {
-    std::string Call; // one of the call names of MMUtils.h, or kMemoryFailure
+    std::string Call; // one of the call names of MMUtils.h, kMemoryFailure or kWalkLimit
     MMRESULT Code = MMSYSERR_NOERROR;
+    std::string Count; // the field claimed, such as "cDestinations"
+    DWORD Claimed = 0, Limit = 0;
+
+    TMixerFailure(std::string FailedCall, MMRESULT Result)
+        : Call(std::move(FailedCall)), Code(Result)
+    {
+    }
+    TMixerFailure(std::string Caller, std::string CountClaimed, DWORD ClaimedCount,
+                  DWORD CountLimit)
+        : Call(std::move(Caller)), Count(std::move(CountClaimed)), Claimed(ClaimedCount),
+          Limit(CountLimit)
+    {
+    }
+
+    bool Unwritten() const { return Code == MMSYSERR_NOERROR && Count.empty(); }
 };
 
 struct TMixerControlNode {
@@ -47,9 +68,14 @@ struct TMixerControlNode {
     bool HasPercent() const;
     /// Value's place in the range, in tenths of a percent; for a control that HasPercent.
     std::int64_t PercentTenths(std::int64_t Value) const;
+    /// False for a number outside the range the driver gives (a switch's values are any number).
+    bool InRange(std::int64_t Value) const;
+    /// Whether some value read lies outside the range.
+    bool AnyOutOfRange() const;
 };
 
 struct TMixerLineNode {
+    bool Read = false; // the line's own record was read: without it, only its place is known
     bool IsSource = false;
     DWORD Destination = 0;
     DWORD Source = 0; // for a source line
@@ -85,6 +111,7 @@ struct TWaveLink {
 
 struct TMixerDeviceNode {
     UINT Index = 0;
+    bool CapsRead = false; // without the capabilities, only the index is known
     WORD Mid = 0, Pid = 0;
     DWORD DriverVersion = 0;
     DWORD Support = 0;
@@ -98,11 +125,19 @@ struct TMixerDeviceNode {
     std::vector<TMixerLineNode> DestinationLines;
 };
 
-/// Every device's capabilities, without opening any: what --device chooses from.
-std::vector<TMixerDeviceNode> ReadMixerDevices(IMixer& Mixer, IMediaNames& Names);
+/// The devices, and the device counts claimed over kMostCounted (those past it are not read).
+struct TMixerTree {
+    std::vector<TMixerFailure> Failures;
+    std::vector<TMixerDeviceNode> Devices;
+};
 
-/// Opens Device and reads its lines and controls into it; every mixer opened is closed.
-void WalkMixerDevice(IMixer& Mixer, TMixerDeviceNode& Device);
+/// Every device's capabilities, without opening any: what --device chooses from.
+TMixerTree ReadMixerDevices(IMixer& Mixer, IMediaNames& Names);
+
+/// Opens Device and reads its lines and controls into it, as far as Budget (shared by every device
+/// of one walk) goes; every mixer opened is closed. A count over kMostCounted is kept as a failure
+/// at its node: lines past it are not read, nor controls or values whose count it is.
+void WalkMixerDevice(IMixer& Mixer, TMixerDeviceNode& Device, TReadBudget& Budget);
 
 /// The most an endpoint identifier's size may claim (in bytes); a larger one is a failure.
 inline constexpr DWORD_PTR kLargestEndpointId = 64 * 1024;
@@ -110,8 +145,9 @@ inline constexpr DWORD_PTR kLargestEndpointId = 64 * 1024;
 /// Every wave output device, then every wave input device, each with its mixer device and, for
 /// those that have one, its endpoint identifier, read no further than the buffer it was given.
 /// Without WithEndpointIds (Windows before Vista, which has no endpoints and no messages that
-/// name them) the identifiers are not asked for.
-std::vector<TWaveLink> ReadWaveLinks(IMixer& Mixer, bool WithEndpointIds = true);
+/// name them) the identifiers are not asked for. A device count over kMostCounted goes to Claims.
+std::vector<TWaveLink> ReadWaveLinks(IMixer& Mixer, bool WithEndpointIds = true,
+                                     std::vector<TMixerFailure>* Claims = nullptr);
 
 /// Gives each of Devices the links whose mixer device it is, in the order of Links (moved there:
 /// pass a copy to keep them).
@@ -119,6 +155,7 @@ void AttachWaveLinks(std::vector<TMixerDeviceNode>& Devices, std::vector<TWaveLi
 
 /// How many calls failed in the device's tree, its wave links' included.
 int CountFailures(const TMixerDeviceNode& Device);
+int CountFailures(const TMixerTree& Tree);
 
 /// The device a --device argument names: an index, or a whole name or a unique part of one
 /// (case-insensitive). Nothing when none or several match.

@@ -17,6 +17,13 @@ void FailuresJson(TJsonWriter& Json, const std::vector<TMixerFailure>& Failures)
         Json.String("call", failure.Call);
         Json.Number("code", failure.Code);
         Json.String("name", MixerResultName(failure.Code));
+        if (!failure.Count.empty()) {
+            Json.String("count", failure.Count);
+            Json.Number("claimed", failure.Claimed);
+            Json.Number("limit", failure.Limit);
+        } else if (failure.Unwritten()) {
+            Json.Bool("unwritten", true);
+        }
         Json.End('}');
     }
     Json.End(']');
@@ -70,16 +77,15 @@ void ControlJson(TJsonWriter& Json, const TMixerControlNode& Control)
         Json.Raw("percent", ValuesJson(Control, [&Control](std::int64_t Value) {
                      return TenthsText(Control.PercentTenths(Value));
                  }));
+    if (read)
+        Json.Bool("outsideRange", Control.AnyOutOfRange());
     FailuresJson(Json, Control.Failures);
     Json.End('}');
 }
 
-void LineJson(TJsonWriter& Json, const TMixerLineNode& Line)
+// The fields of a line's own record, as its query wrote them.
+void LineRecordJson(TJsonWriter& Json, const TMixerLineNode& Line)
 {
-    Json.Begin("", '{');
-    Json.Number("destination", Line.Destination);
-    if (Line.IsSource)
-        Json.Number("source", Line.Source);
     Json.Number("lineId", Line.LineId);
     Json.Number("componentType", Line.ComponentType);
     Json.String("componentTypeName", ComponentTypeName(Line.ComponentType));
@@ -100,6 +106,21 @@ void LineJson(TJsonWriter& Json, const TMixerLineNode& Line)
     Json.Number("driverVersion", Line.Target.DriverVersion);
     Json.String("name", Line.Target.Name);
     Json.End('}');
+}
+
+void LineJson(TJsonWriter& Json, const TMixerLineNode& Line)
+{
+    Json.Begin("", '{');
+    Json.Number("destination", Line.Destination);
+    if (Line.IsSource)
+        Json.Number("source", Line.Source);
+    if (Line.Read)
+        LineRecordJson(Json, Line);
+    else
+        for (const char* key :
+             {"lineId", "componentType", "componentTypeName", "flags", "active", "disconnected",
+              "channels", "connections", "controlCount", "shortName", "name", "target"})
+            Json.Null(key);
     FailuresJson(Json, Line.Failures);
     Json.Begin("controls", '[');
     for (const TMixerControlNode& control : Line.Controls)
@@ -125,13 +146,9 @@ void WaveLinkJson(TJsonWriter& Json, const TWaveLink& Link)
     Json.End('}');
 }
 
-void DeviceJson(TJsonWriter& Json, const TMixerDeviceNode& Device)
+// The capability record, with names from the built-in registry.
+void CapsJson(TJsonWriter& Json, const TMixerDeviceNode& Device)
 {
-    Json.Begin("", '{');
-    Json.Number("index", Device.Index);
-    Json.String("name", Device.Name);
-    Json.Bool("nameCut", Device.NameCut);
-    Json.StringOrNull("fullName", Device.FullName);
     Json.Begin("caps", '{');
     Json.Number("mid", Device.Mid);
     Json.String("manufacturer", Device.Manufacturer);
@@ -142,6 +159,21 @@ void DeviceJson(TJsonWriter& Json, const TMixerDeviceNode& Device)
     Json.Number("support", Device.Support);
     Json.Number("destinations", Device.Destinations);
     Json.End('}');
+}
+
+void DeviceJson(TJsonWriter& Json, const TMixerDeviceNode& Device)
+{
+    Json.Begin("", '{');
+    Json.Number("index", Device.Index);
+    if (!Device.CapsRead) {
+        for (const char* key : {"name", "nameCut", "fullName", "caps"})
+            Json.Null(key);
+    } else {
+        Json.String("name", Device.Name);
+        Json.Bool("nameCut", Device.NameCut);
+        Json.StringOrNull("fullName", Device.FullName);
+        CapsJson(Json, Device);
+    }
     FailuresJson(Json, Device.Failures);
     Json.Begin("waveDevices", '[');
     for (const TWaveLink& link : Device.WaveLinks)
@@ -172,13 +204,14 @@ void WriteJsonHead(TJsonWriter& Json, const TTreeContext& Context)
     Json.End('}');
 }
 
-std::string TreeJson(const std::vector<TMixerDeviceNode>& Devices, const TTreeContext& Context)
+std::string TreeJson(const TMixerTree& Tree, const TTreeContext& Context)
 {
     TJsonWriter json;
     json.Begin("", '{');
     WriteJsonHead(json, Context);
+    FailuresJson(json, Tree.Failures);
     json.Begin("devices", '[');
-    for (const TMixerDeviceNode& device : Devices)
+    for (const TMixerDeviceNode& device : Tree.Devices)
         DeviceJson(json, device);
     json.End(']');
     json.End('}');

@@ -34,7 +34,7 @@ inline bool MixerIsSessionScoped(const TTreeContext& Context)
 std::string ReadWhere(const TTreeContext& Context);
 
 /// The tree as indented text lines (UTF-8), through AppendLine.
-void WriteTreeText(const std::vector<TMixerDeviceNode>& Devices, const TTreeContext& Context,
+void WriteTreeText(const TMixerTree& Tree, const TTreeContext& Context,
                    const TLineSink& AppendLine);
 
 /// The members every JSON document of the console tool starts with: "schema", "program" and
@@ -43,4 +43,4 @@ void WriteJsonHead(TJsonWriter& Json, const TTreeContext& Context);
 
 /// The tree as one JSON document: ASCII only (other characters as \uXXXX), numbers written the
 /// same under every locale, ending with a line break.
-std::string TreeJson(const std::vector<TMixerDeviceNode>& Devices, const TTreeContext& Context);
+std::string TreeJson(const TMixerTree& Tree, const TTreeContext& Context);

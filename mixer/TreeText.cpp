@@ -23,17 +23,17 @@ std::string Quoted(const std::string& Text)
     return "\"" + Text + "\"";
 }
 
-// Whether the node's own record was read: its first failure, if any, is not of Call, the query
-// that reads it.
-bool WasRead(const std::vector<TMixerFailure>& Failures, const char* Call)
-{
-    return Failures.empty() || Failures.front().Call != Call;
-}
-
 std::string FailureText(const TMixerFailure& Failure)
 {
     if (Failure.Call == kMemoryFailure)
         return "failed: not enough memory for what the driver claims";
+    if (Failure.Call == kWalkLimit)
+        return "failed: " + WalkLimitText(Failure.Limit);
+    if (!Failure.Count.empty())
+        return "failed: " +
+               OverLimitText(Failure.Call, Failure.Count, Failure.Claimed, Failure.Limit);
+    if (Failure.Unwritten())
+        return "failed: " + UnwrittenText(Failure.Call);
     return "failed: " + Failure.Call + " returned " + MixerResultName(Failure.Code) + " (" +
            std::to_string(Failure.Code) + ")";
 }
@@ -61,13 +61,15 @@ public:
 
     void Device(const TMixerDeviceNode& Device)
     {
-        std::string heading = "Device " + std::to_string(Device.Index) + ": " + Quoted(Device.Name);
+        std::string heading = "Device " + std::to_string(Device.Index) + ":";
+        if (Device.CapsRead)
+            heading += " " + Quoted(Device.Name);
         if (Device.FullName)
             heading += ", full name " + Quoted(*Device.FullName);
         else if (Device.NameCut)
             heading += " (cut at 31 characters; Windows keeps no full name)";
         Line(0, heading);
-        if (WasRead(Device.Failures, kCapsCall)) {
+        if (Device.CapsRead) {
             Line(1, "wMid = " + std::to_string(Device.Mid) + " (" + Device.Manufacturer + ")");
             Line(1, "wPid = " + std::to_string(Device.Pid) + " (" + Device.Product + ")");
             Line(1, "vDriverVersion = " + std::to_string(Device.DriverVersion) + " (" +
@@ -101,7 +103,7 @@ public:
     {
         const std::string index = Node.IsSource ? "Source " + std::to_string(Node.Source)
                                                 : "Destination " + std::to_string(Node.Destination);
-        if (!WasRead(Node.Failures, kLineInfoCall)) {
+        if (!Node.Read) {
             Line(Depth, index + ":");
             Failures(Depth + 1, Node.Failures);
             return;
@@ -178,6 +180,8 @@ private:
             readings.push_back(TenthsText(Value) + " dB");
         if (Control.HasPercent())
             readings.push_back(TenthsText(Control.PercentTenths(Value)) + "%");
+        if (!Control.InRange(Value))
+            readings.push_back("outside the range");
         std::string text = std::to_string(Value);
         for (std::size_t index = 0; index < readings.size(); ++index)
             text += (index ? ", " : " (") + readings[index];
@@ -196,15 +200,16 @@ std::string ReadWhere(const TTreeContext& Context)
            " (build " + std::to_string(Context.WindowsBuild) + ")";
 }
 
-void WriteTreeText(const std::vector<TMixerDeviceNode>& Devices, const TTreeContext& Context,
-                   const TLineSink& AppendLine)
+void WriteTreeText(const TMixerTree& Tree, const TTreeContext& Context, const TLineSink& AppendLine)
 {
     TTextWriter text(AppendLine);
-    text.Line(0, ReadWhere(Context) + ", " + std::to_string(Devices.size()) + " mixer devices");
+    text.Line(0,
+              ReadWhere(Context) + ", " + std::to_string(Tree.Devices.size()) + " mixer devices");
+    text.Failures(0, Tree.Failures);
     if (MixerIsSessionScoped(Context))
         text.Line(
             0, "Note: on Windows Vista and later, these volume and mute controls are those of " +
                    Context.ProgramName + "'s own audio session, not the system's master volume.");
-    for (const TMixerDeviceNode& device : Devices)
+    for (const TMixerDeviceNode& device : Tree.Devices)
         text.Device(device);
 }

@@ -56,10 +56,33 @@ public:
             return;
         }
         TOpenMixer open(m_mixer, handle);
-        for (DWORD destination = 0; destination < caps.cDestinations; ++destination)
+        const DWORD destinations = Capped(caps.cDestinations, kCapsCall, "cDestinations");
+        for (DWORD destination = 0; destination < destinations && !m_budget.Spent(); ++destination)
             ReportDestination(open, destination);
         open.Close();
     }
+
+    /// Claimed, capped at kMostCounted; a larger claim (Count, from Call) is reported.
+    DWORD Capped(DWORD Claimed, const char* Call, const char* Count)
+    {
+        if (Claimed <= kMostCounted)
+            return Claimed;
+        m_appendLine(OverLimitText(Call, Count, Claimed, kMostCounted));
+        return kMostCounted;
+    }
+
+    /// Takes Reads from the run's budget; where it runs out, says so once.
+    bool Budgeted(std::uint64_t Reads)
+    {
+        const bool wasSpent = m_budget.Spent();
+        if (m_budget.Take(Reads))
+            return true;
+        if (!wasSpent)
+            m_appendLine(WalkLimitText(kMostReads));
+        return false;
+    }
+
+    bool Spent() const { return m_budget.Spent(); }
 
 private:
     // The capabilities of a device, or a zero-filled record when the query fails: the result is
@@ -85,6 +108,8 @@ private:
 
     void ReportDestination(const TOpenMixer& Open, DWORD Destination)
     {
+        if (!Budgeted(2))
+            return;
         MIXERLINEA line = LineRequest<MIXERLINEA>();
         line.dwDestination = Destination;
         if (!QueryLine(Open, line, MIXER_GETLINEINFOF_DESTINATION))
@@ -110,17 +135,23 @@ private:
     // The controls of one speaker line: every volume control's short name and value.
     void ReportVolumeControls(const TOpenMixer& Open, const MIXERLINEA& Line)
     {
+        if (Line.cControls != Capped(Line.cControls, kLineInfoCall, "cControls") ||
+            !Budgeted(Line.cControls))
+            return;
         const TQueryResult result =
             QueryLineControls(m_mixer, Open.Object(), Line.dwLineID, Line.cControls, m_controls);
-        if (!result)
+        if (result.Outcome == TQueryResult::kNoMemory)
             ThrowOutOfMemory(Line.cControls, "mixer controls");
-        const std::string failure = MixerLineControlsResultText(*result, kLineControlsCall);
+        // Those written are reported even when the driver left others unwritten.
+        if (result.Outcome == TQueryResult::kUnwritten)
+            m_appendLine(UnwrittenText(kLineControlsCall));
+        const std::string failure = MixerLineControlsResultText(result.Code, kLineControlsCall);
         if (!failure.empty()) {
             m_appendLine(failure);
             return;
         }
         for (const MIXERCONTROLA& control : m_controls) {
-            if (control.dwControlType == MIXERCONTROL_CONTROLTYPE_VOLUME)
+            if (control.dwControlType == MIXERCONTROL_CONTROLTYPE_VOLUME && !m_budget.Spent())
                 ReportVolume(Open, Line, control);
         }
     }
@@ -135,12 +166,15 @@ private:
 
         // The line's channel count, as the query has always asked (room for one value where a
         // line reports none).
+        if (Line.cChannels != Capped(Line.cChannels, kLineInfoCall, "cChannels") ||
+            !Budgeted(DetailsRecordCount(Line.cChannels, std::nullopt)))
+            return;
         const TQueryResult result =
             QueryControlDetails(m_mixer, Open.Object(), Control.dwControlID, Line.cChannels,
                                 std::nullopt, MIXER_GETCONTROLDETAILSF_VALUE, m_values);
-        if (!result)
+        if (result.Outcome == TQueryResult::kNoMemory)
             ThrowOutOfMemory(DetailsRecordCount(Line.cChannels, std::nullopt), "channel values");
-        const std::string failure = MixerControlDetailsResultText(*result, kControlDetailsCall);
+        const std::string failure = MixerControlDetailsResultText(result.Code, kControlDetailsCall);
         if (!failure.empty()) {
             m_appendLine(failure);
             return;
@@ -155,6 +189,7 @@ private:
     std::vector<MIXERCONTROLA> m_controls;
     std::vector<MIXERCONTROLDETAILS_UNSIGNED> m_values;
     std::string m_line;
+    TReadBudget m_budget; // one for the whole run, over every device
 };
 
 } // namespace
@@ -162,7 +197,7 @@ private:
 void RunVolumeReport(IMixer& Mixer, const TLineSink& AppendLine)
 {
     TVolumeQuery query(Mixer, AppendLine);
-    const UINT deviceCount = Mixer.GetNumDevs();
-    for (UINT device = 0; device < deviceCount; ++device)
+    const UINT deviceCount = query.Capped(Mixer.GetNumDevs(), "mixerGetNumDevs", "devices");
+    for (UINT device = 0; device < deviceCount && !query.Spent(); ++device)
         query.ReportDevice(device);
 }

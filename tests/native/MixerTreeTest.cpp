@@ -2,7 +2,9 @@
 // failures kept where they happen, and the text and JSON made of it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <clocale>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -74,7 +76,7 @@ FakeMixer ScriptedMixer()
     broken.DestinationResult = MMSYSERR_NODRIVER;
     speakers.Sources = {
         Source(MIXERLINE_COMPONENTTYPE_SRC_WAVEOUT, "Wave",
-               {Control(MIXERCONTROL_CONTROLTYPE_VOLUME, "Wave Volume", {100})}),
+               {Control(MIXERCONTROL_CONTROLTYPE_VOLUME, "Wave Volume", {70000})}),
         broken,
         Source(MIXERLINE_COMPONENTTYPE_SRC_MICROPHONE, "Selector", {mux, empty}),
     };
@@ -90,12 +92,13 @@ FakeMixer ScriptedMixer()
     return mixer;
 }
 
-std::vector<TMixerDeviceNode> Walk(FakeMixer& Mixer)
+TMixerTree Walk(FakeMixer& Mixer)
 {
-    std::vector<TMixerDeviceNode> devices = ReadMixerDevices(Mixer, NoMediaNames());
-    for (TMixerDeviceNode& device : devices)
-        WalkMixerDevice(Mixer, device);
-    return devices;
+    TMixerTree tree = ReadMixerDevices(Mixer, NoMediaNames());
+    TReadBudget budget;
+    for (TMixerDeviceNode& device : tree.Devices)
+        WalkMixerDevice(Mixer, device, budget);
+    return tree;
 }
 
 const TTreeContext kWindows7{"KorvaleReport", "0.8.1.24", 6, 1, 7601};
@@ -103,7 +106,7 @@ const TTreeContext kWindows7{"KorvaleReport", "0.8.1.24", 6, 1, 7601};
 TEST(MixerTree, WalksEveryLineAndControlAndKeepsEachFailureAtItsNode)
 {
     FakeMixer mixer = ScriptedMixer();
-    const std::vector<TMixerDeviceNode> devices = Walk(mixer);
+    const std::vector<TMixerDeviceNode> devices = Walk(mixer).Devices;
     EXPECT_TRUE(mixer.AllClosed());
     EXPECT_EQ(mixer.Errors, std::vector<std::string>());
     ASSERT_EQ(devices.size(), 3u);
@@ -130,7 +133,7 @@ TEST(MixerTree, WalksEveryLineAndControlAndKeepsEachFailureAtItsNode)
     }
 
     ASSERT_EQ(speakers.Sources.size(), 3u);
-    EXPECT_EQ(speakers.Sources[0].Controls.at(0).Values, std::vector<std::int64_t>{100});
+    EXPECT_EQ(speakers.Sources[0].Controls.at(0).Values, std::vector<std::int64_t>{70000});
     ASSERT_EQ(speakers.Sources[1].Failures.size(), 1u); // and the walk went on
     EXPECT_EQ(speakers.Sources[1].Failures[0].Code, MMSYSERR_NODRIVER);
     const TMixerControlNode& mux = speakers.Sources[2].Controls.at(0);
@@ -154,11 +157,11 @@ TEST(MixerTree, TextShowsNamesValuesAndFailuresWhereTheyHappened)
           "      values: 65535 (100.0%), 32768 (50.0%)\n", "      value: on\n",
           "      values: -50 (25.0%), 50 (75.0%)\n",
           "      values: -125 (-12.5 dB, 79.2%), 0 (0.0 dB, 100.0%)\n",
-          "      value: custom data, not read\n", "    Source 1:\n",
-          "      failed: mixerGetLineInfo returned MMSYSERR_NODRIVER (6)\n",
+          "      value: custom data, not read\n", "value: 70000 (106.8%, outside the range)\n",
+          "    Source 1:\n", "      failed: mixerGetLineInfo returned MMSYSERR_NODRIVER (6)\n",
           "          \"Microphone\": off\n", "          \"Line In\": on\n",
           "failed: mixerGetLineControls returned MIXERR_INVALCONTROL (1025)",
-          "Device 1: \"\"\n  failed: mixerGetDevCaps returned MMSYSERR_BADDEVICEID (2)\n",
+          "Device 1:\n  failed: mixerGetDevCaps returned MMSYSERR_BADDEVICEID (2)\n",
           "failed: mixerOpen returned MMSYSERR_ALLOCATED (4)"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\nin\n" << text;
 }
@@ -167,9 +170,9 @@ TEST(MixerTree, TextShowsNamesValuesAndFailuresWhereTheyHappened)
 TEST(MixerTree, JsonIsAsciiAndItsNumbersIgnoreTheLocale)
 {
     FakeMixer mixer = ScriptedMixer();
-    const std::vector<TMixerDeviceNode> devices = Walk(mixer);
+    const TMixerTree tree = Walk(mixer);
     ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "a locale with a decimal comma";
-    const std::string json = TreeJson(devices, kWindows7);
+    const std::string json = TreeJson(tree, kWindows7);
     std::setlocale(LC_ALL, "C");
 
     EXPECT_EQ(json.find_first_of(std::string("\x80\xFF", 2)), std::string::npos);
@@ -179,9 +182,100 @@ TEST(MixerTree, JsonIsAsciiAndItsNumbersIgnoreTheLocale)
           "\"values\": [65535, 32768]", "\"percent\": [100.0, 50.0]", "\"percent\": [25.0, 75.0]",
           "\"decibels\": [-12.5, 0.0]", "\"values\": null", "\"values\": [[0, 1]]",
           "\"items\": [\"Microphone\", \"Line In\"]", "\"call\": \"mixerGetLineInfo\",\n",
-          "\"name\": \"MMSYSERR_NODRIVER\"", "\"errors\": []"})
+          "\"name\": \"MMSYSERR_NODRIVER\"", "\"errors\": []", "\"outsideRange\": true",
+          "\"source\": 1,\n              \"lineId\": null,", "\"caps\": null"})
         EXPECT_NE(json.find(expected), std::string::npos) << expected;
     EXPECT_EQ(json.find("50,0"), std::string::npos);
+}
+
+// What a driver claims is believed only so far: a count over its limit, or more reads than a walk
+// makes, is kept as a failure at its node and reads nothing past it; records left unwritten by a
+// call that reported success are a failure, not controls.
+TEST(MixerTree, ClaimsOverTheLimitsAndUnwrittenRecordsAreFailuresAtTheirNodes)
+{
+    const auto oneLine = [](TFakeLine Line, DWORD Destinations = 1) {
+        FakeMixer mixer;
+        mixer.Devices.resize(1);
+        mixer.Devices[0].Caps = MakeCaps(1, 1, 0, "Mixer", 0, Destinations);
+        mixer.Devices[0].Destinations = {std::move(Line)};
+        return mixer;
+    };
+    FakeMixer manyDevices = oneLine(TFakeLine());
+    manyDevices.ClaimedDevices = 0xFFFFFFFF;
+    FakeMixer manyDestinations = oneLine(TFakeLine(), 0xFFFFFFFF);
+    TFakeLine unwritten;
+    unwritten.Controls = {Control(MIXERCONTROL_CONTROLTYPE_VOLUME, "Written", {1, 2})};
+    unwritten.ClaimedControls = 3;
+    TFakeLine wide;
+    wide.Channels = 256;
+    TFakeControl list =
+        Control(MIXERCONTROL_CONTROLTYPE_MUX, "List", {}, MIXERCONTROL_CONTROLF_MULTIPLE);
+    list.ItemTexts.resize(256);
+    wide.Controls = {list, list, list}; // 2 x 65536 reads each: the second goes past
+    TFakeLine manyChannels;
+    manyChannels.Channels = 257;
+    manyChannels.Controls = {Control(MIXERCONTROL_CONTROLTYPE_VOLUME, "Volume", {})};
+    const struct {
+        const char* Case;
+        FakeMixer Mixer;
+        std::function<const std::vector<TMixerFailure>&(const TMixerTree&)> Node;
+        const char* Call;
+        const char* Count; // "": records left unwritten
+        std::uint64_t Claimed, Limit;
+        std::size_t Devices, Destinations, Controls, ValuesRead;
+    } cases[] = {{"devices", manyDevices, [](const TMixerTree& Tree) -> auto& {return Tree.Failures;
+}
+, "mixerGetNumDevs", "devices", 0xFFFFFFFF, 256, 256, 1, 0, 0
+} // namespace
+, {"destinations", manyDestinations,
+   [](const TMixerTree& Tree) -> auto& {return Tree.Devices[0].Failures;
+}
+, "mixerGetDevCaps", "cDestinations", 0xFFFFFFFF, 256, 1, 256, 0, 0
+}
+, {"unwritten controls", oneLine(unwritten),
+   [](const TMixerTree& Tree) -> auto& {return Tree.Devices[0].DestinationLines[0].Failures;
+}
+, "mixerGetLineControls", "", 0, 0, 1, 1, 1, 1
+}
+, {"channels", oneLine(manyChannels),
+   [](const TMixerTree& Tree) -> auto& {
+                                  return Tree.Devices[0].DestinationLines[0].Controls[0].Failures;
+}
+, "mixerGetLineInfo", "cChannels", 257, 256, 1, 1, 1, 0
+}
+, {"reads", oneLine(wide, 2),
+   [](const TMixerTree& Tree) -> auto& {
+                                  return Tree.Devices[0].DestinationLines[0].Controls[1].Failures;
+}
+, kWalkLimit, "reads", 131072, kMostReads, 1, 1, 3, 1
+}
+,
+}
+;
+for (auto tested : cases) {
+    tested.Mixer.LogCalls = false;
+    const TMixerTree tree = Walk(tested.Mixer);
+    EXPECT_TRUE(tested.Mixer.AllClosed()) << tested.Case;
+    ASSERT_EQ(tree.Devices.size(), tested.Devices) << tested.Case;
+    const TMixerDeviceNode& device = tree.Devices[0];
+    EXPECT_EQ(device.DestinationLines.size(), tested.Destinations) << tested.Case;
+    if (tested.Controls) {
+        const std::vector<TMixerControlNode>& controls = device.DestinationLines[0].Controls;
+        EXPECT_EQ(controls.size(), tested.Controls) << tested.Case;
+        EXPECT_EQ(std::count_if(controls.begin(), controls.end(),
+                                [](const auto& Control) { return !Control.Values.empty(); }),
+                  static_cast<std::ptrdiff_t>(tested.ValuesRead))
+            << tested.Case;
+    }
+    const std::vector<TMixerFailure>& failures = tested.Node(tree);
+    ASSERT_FALSE(failures.empty()) << tested.Case;
+    EXPECT_EQ(failures.back().Call, tested.Call) << tested.Case;
+    EXPECT_EQ(failures.back().Count, tested.Count) << tested.Case;
+    EXPECT_EQ(failures.back().Claimed, tested.Claimed) << tested.Case;
+    EXPECT_EQ(failures.back().Limit, tested.Limit) << tested.Case;
+    // Past the one device and line the fake has, every read fails: one failure each.
+    EXPECT_EQ(CountFailures(tree), std::max(tested.Devices, tested.Destinations)) << tested.Case;
+}
 }
 
 // The name GUID is only a hint: a full name comes only from the registry, for a cut name.
@@ -205,7 +299,7 @@ TEST(MixerTree, AFullNameOnlyWhereACutNameHasOneInTheRegistry)
     mixer.Devices[1].NameGuid.Data1 = 0xBAD; // not in the registry
     mixer.Devices[2].WideName = "Short";     // not cut: not looked up
     mixer.Devices[2].NameGuid.Data1 = 0x1234;
-    const std::vector<TMixerDeviceNode> devices = ReadMixerDevices(mixer, names);
+    const std::vector<TMixerDeviceNode> devices = ReadMixerDevices(mixer, names).Devices;
     EXPECT_TRUE(devices[0].NameCut);
     EXPECT_EQ(devices[0].FullName, "Realtek High Definition Audio Mixer of the front panel");
     EXPECT_TRUE(devices[1].NameCut);
@@ -294,7 +388,8 @@ TEST(MixerTree, ShowsEachMixerDevicesEndpointsAndCountsTheirFailures)
     microphone.EndpointId = "{0.0.1.00000000}.{B}";
     mixer.WaveOut = {speakers, broken};
     mixer.WaveIn = {microphone};
-    std::vector<TMixerDeviceNode> devices = ReadMixerDevices(mixer, NoMediaNames());
+    TMixerTree tree = ReadMixerDevices(mixer, NoMediaNames());
+    std::vector<TMixerDeviceNode>& devices = tree.Devices;
     std::vector<TWaveLink> links = ReadWaveLinks(mixer);
     links[0].EndpointName = "Speakers";
 
@@ -307,7 +402,7 @@ TEST(MixerTree, ShowsEachMixerDevicesEndpointsAndCountsTheirFailures)
     EXPECT_EQ(CountFailures(devices[0]), 1);
     EXPECT_EQ(CountFailures(devices[1]), 0);
     std::string text;
-    WriteTreeText(devices, kWindows7, [&](const std::string& Line) { text += Line + "\n"; });
+    WriteTreeText(tree, kWindows7, [&](const std::string& Line) { text += Line + "\n"; });
     for (const char* expected :
          {"  cDestinations = 0\n"
           "  endpoint (wave out 0): \"Speakers\" {0.0.0.00000000}.{A}\n"
@@ -316,7 +411,7 @@ TEST(MixerTree, ShowsEachMixerDevicesEndpointsAndCountsTheirFailures)
           "Device 1",
           "  endpoint (wave in 0): {0.0.1.00000000}.{B}\n"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\nin\n" << text;
-    const std::string json = TreeJson(devices, kWindows7);
+    const std::string json = TreeJson(tree, kWindows7);
     for (const char* expected :
          {"\"waveDevices\": [\n        {\n          \"wave\": \"out\",\n          \"waveIndex\": "
           "0,\n"

@@ -210,9 +210,11 @@ TEST(VolumeReport, ImpossibleCountsCostOnlyTheirLine)
                   EXPECT_EQ(RunQuery(mixer).Output,
                             (Lines{
                                 "DeviceName:Huge Desitination:3",
-                                "Out of memory for 4294967295 mixer controls.",
+                                "mixerGetLineInfo claims cControls = 4294967295, over the limit "
+                                "of 256",
                                 "ShortName:Master",
-                                "Out of memory for 4294967295 channel values.",
+                                "mixerGetLineInfo claims cChannels = 4294967295, over the limit "
+                                "of 256",
                                 "ShortName:Ok",
                                 "Volume = 3",
                             }));

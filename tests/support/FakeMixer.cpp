@@ -159,7 +159,7 @@ TFakeControl* FakeMixer::ControlById(TFakeDevice& Device, DWORD ControlId, TFake
 UINT FakeMixer::GetNumDevs()
 {
     Record([] { return std::string("GetNumDevs"); });
-    return static_cast<UINT>(Devices.size());
+    return ClaimedDevices.value_or(static_cast<UINT>(Devices.size()));
 }
 
 template <typename Caps>

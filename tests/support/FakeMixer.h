@@ -67,6 +67,7 @@ class FakeMixer : public IMixer {
 public:
     std::vector<TFakeDevice> Devices;
     std::vector<TFakeWaveDevice> WaveOut, WaveIn;
+    std::optional<UINT> ClaimedDevices; // mixerGetNumDevs's answer, when not Devices.size()
     /// The call (counting from 1, in the order of Calls) that throws std::runtime_error; 0: none.
     int ThrowAtCall = 0;
     /// Every call made, for example "GetNumDevs", "GetDevCaps(1)", "GetLineInfoW(source 0.1)" or

@@ -3,7 +3,7 @@
   check-json-schema.py <schema.json> <document.json>...
 Each document is checked twice: against the schema as it is published, whose objects are open to
 fields added later, and against a closed copy of it, in which every object with "type": "object"
-and "properties" admits no other field, so that a field the program writes but the schema does
+(or a list of types with "object") and "properties" admits no other field, so that a field the program writes but the schema does
 not describe fails too. Prints "ok:" or "FAIL:" lines; exits 0 when every document is valid, 1
 when one is not, 2 when it cannot check (no python3-jsonschema, a file that cannot be read, a
 schema that is not valid draft 2020-12)."""
@@ -28,7 +28,8 @@ def closed(schema):
     if not isinstance(schema, dict):
         return schema
     copied = {key: closed(value) for key, value in schema.items()}
-    if copied.get("type") == "object" and "properties" in schema:
+    kind = copied.get("type")
+    if (kind == "object" or isinstance(kind, list) and "object" in kind) and "properties" in schema:
         copied.setdefault("additionalProperties", False)
     return copied
 
