@@ -291,8 +291,13 @@ void ReadEndpointId(IMixer& Mixer, TWaveLink& Link)
                    kind.SizeCall, Link.Failures) ||
         bytes == 0)
         return;
+    if (bytes > kLargestEndpointId) {
+        const DWORD claimed = static_cast<DWORD>(std::min<DWORD_PTR>(bytes, 0xFFFFFFFF));
+        Link.Failures.push_back({kind.SizeCall, "bytes", claimed, kLargestEndpointId});
+        return;
+    }
     std::vector<WCHAR> text;
-    if (bytes > kLargestEndpointId || !TryZeroFill(text, (bytes + 1) / 2)) {
+    if (!TryZeroFill(text, (bytes + 1) / 2)) {
         Link.Failures.push_back({kMemoryFailure, MMSYSERR_NOMEM});
         return;
     }

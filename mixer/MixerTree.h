@@ -139,8 +139,9 @@ TMixerTree ReadMixerDevices(IMixer& Mixer, IMediaNames& Names);
 /// at its node: lines past it are not read, nor controls or values whose count it is.
 void WalkMixerDevice(IMixer& Mixer, TMixerDeviceNode& Device, TReadBudget& Budget);
 
-/// The most an endpoint identifier's size may claim (in bytes); a larger one is a failure.
-inline constexpr DWORD_PTR kLargestEndpointId = 64 * 1024;
+/// The most an endpoint identifier's size may claim (in bytes; a real one is under 200): a larger
+/// one is a claim over the limit.
+inline constexpr DWORD kLargestEndpointId = 4 * 1024;
 
 /// Every wave output device, then every wave input device, each with its mixer device and, for
 /// those that have one, its endpoint identifier, read no further than the buffer it was given.
