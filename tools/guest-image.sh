@@ -39,15 +39,48 @@ mkdir -p "$cache/build"
 trap 'rm -rf "$cache/build"' EXIT
 root=$cache/build/root
 
+# A mirror caught in the middle of a sync serves indexes and packages that do not match their
+# checksums or sizes, or lacks some; minutes later it is whole again. Runs the command (mmdebstrap,
+# which fetches everything) up to three times while it fails that way, and says that the mirror
+# failed, not the recipe: any other failure ends the build at once.
+mirror_failures='Hash Sum mismatch|File has unexpected size|Size mismatch|Failed to fetch'
+mirror_failures="$mirror_failures|Mirror sync in progress|Some index files failed to download"
+mirror_failures="$mirror_failures|Clearsigned file isn.t valid|is not valid yet"
+with_mirror_retries() {
+  attempt=1
+  while :; do
+    rm -rf "$root" # mmdebstrap wants an empty target
+    { code=0 && "$@" 2>&1 || code=$?; echo "$code" >"$cache/build/status"; } |
+      tee "$cache/build/fetch.log"
+    status=$(cat "$cache/build/status")
+    [ "$status" -ne 0 ] || return 0
+    if ! grep -Eq "$mirror_failures" "$cache/build/fetch.log"; then
+      echo "guest-image: building the guest root failed (exit status $status)" >&2
+      return 1
+    fi
+    if [ $attempt -ge 3 ]; then
+      echo "guest-image: the Debian mirror $mirror failed $attempt times in a row (see above): a" \
+        "fault of the mirror, not of this project; try later, or name another mirror in" \
+        "KORVALE_GUEST_MIRROR" >&2
+      return 1
+    fi
+    echo "guest-image: the Debian mirror $mirror (or the way to it) served a damaged," \
+      "incomplete or missing file (see above; it may be in the middle of a sync): a fault of the mirror, not of this" \
+      "project; trying again in $((attempt * 60)) s (attempt $((attempt + 1)) of 3)" >&2
+    sleep $((attempt * 60))
+    attempt=$((attempt + 1))
+  done
+}
+
 echo "guest-image: building the guest root (Debian packages, amd64 and i386)"
 # shellcheck disable=SC2086 # the list is words
 include=$(echo $packages | tr ' ' ',')
 # Documentation and translations are left out, and so is PulseAudio's hook into ALSA's
 # configuration: its plugin is 64-bit only here, and the hook failing would undo every 32-bit ALSA
 # configuration, the null device's included (Wine's PulseAudio driver needs no hook). The .debs
-# are kept for the next build.
-mmdebstrap --quiet --variant=essential --architectures=amd64,i386 --include="$include" \
-  --aptopt='APT::Install-Recommends "false"' \
+# are kept for the next build. Apt itself tries a failed download again first.
+with_mirror_retries mmdebstrap --quiet --variant=essential --architectures=amd64,i386 --include="$include" \
+  --aptopt='APT::Install-Recommends "false"' --aptopt='Acquire::Retries "3"' \
   --dpkgopt='path-exclude=/usr/share/doc/*' --dpkgopt='path-exclude=/usr/share/man/*' \
   --dpkgopt='path-exclude=/usr/share/info/*' \
   --dpkgopt='path-exclude=/etc/alsa/conf.d/99-pulse.conf' \
