@@ -7,7 +7,9 @@
 # (INT, TERM, HUP) arrives. Exits with the command's status, or 128 + the signal's number when
 # interrupted.
 # Leaves nothing behind: everything lives in one folder under $TMPDIR (or /tmp), removed at the
-# end. With KORVALE_WINE_PREFIX_TEMPLATE naming a prefix made beforehand (as tools/guest/
+# end, and every process that still carries the run's prefix in its environment when the command
+# has ended (one the command started in a session of its own) is ended too. A run killed with
+# SIGKILL cannot stop what it started: the next run to start does (see end_abandoned_runs). With KORVALE_WINE_PREFIX_TEMPLATE naming a prefix made beforehand (as tools/guest/
 # make-prefix.sh makes it), the run's prefix is a copy of it instead of a new one: the emulated
 # guest keeps one in its image, as making one there takes minutes. The copy is made of hard
 # links, which is quick and takes no room (Wine replaces the files it changes rather than
@@ -22,8 +24,69 @@ WINE=${WINE:-$(command -v wine64 || echo $wine_dir/wine64)}
 WINESERVER=${WINESERVER:-$wine_dir/wineserver64}
 [ -x "$WINESERVER" ] || WINESERVER=$(command -v wineserver)
 
+# The start time of process $1 (clock ticks after boot), which tells it from a later process given
+# the same id; empty when there is none.
+start_time() {
+  sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | cut -d' ' -f20
+}
+
+# The ids of the user's processes (only theirs have readable environments) that carry Wine prefix
+# $1 in their environment. The search itself runs without the variable, so as not to find itself.
+prefix_processes() {
+  (
+    unset WINEPREFIX
+    grep -lzxF "WINEPREFIX=$1" /proc/[0-9]*/environ 2>/dev/null | cut -d/ -f3
+  )
+}
+
+# Ends every process that carries Wine prefix $1: asked first, then killed after three seconds.
+end_prefix_processes() {
+  tries=0
+  while pids=$(prefix_processes "$1") && [ -n "$pids" ] && [ $tries -lt 40 ]; do
+    signal=TERM
+    [ $tries -lt 30 ] || signal=KILL
+    # shellcheck disable=SC2086 # one id a word
+    kill -s $signal $pids 2>/dev/null || true
+    tries=$((tries + 1))
+    sleep 0.1
+  done
+}
+
+# Each run records itself in a folder of the user's, wherever TMPDIR points: its script's process
+# id and start time and its folder, in a file removed when it stops. Several runs may start at
+# once: a record is only ended once its script is gone, by the one run that renames it first.
+runs=${XDG_RUNTIME_DIR:-/tmp}/korvale-with-wine-$(id -u)
+[ -d "$runs" ] || mkdir -m 700 "$runs" 2>/dev/null || true # another run may make it first
+if [ -L "$runs" ] || [ ! -O "$runs" ] || [ ! -d "$runs" ]; then
+  echo "with-wine: $runs is not a folder of this user's" >&2
+  exit 1
+fi
+
+# Stops what runs killed with SIGKILL left: the wineserver (and with it the prefix's Windows
+# programs), Xvfb, the command and anything else that carries the run's prefix; then its folder.
+end_abandoned_runs() {
+  for record in "$runs"/run.*; do
+    [ -f "$record" ] || continue
+    read -r owner owner_start folder <"$record" || continue
+    [ "$(start_time "$owner")" != "$owner_start" ] || continue # still running
+    claim=$runs/ending.$$.${record##*/}
+    mv "$record" "$claim" 2>/dev/null || continue # another run is ending it
+    case $folder in
+      /*/korvale-wine.*)
+        WINEPREFIX=$folder/prefix TMPDIR=$folder/tmp "$WINESERVER" -k 2>/dev/null || true
+        end_prefix_processes "$folder/prefix"
+        rm -rf "$folder"
+        ;;
+    esac
+    rm -f "$claim"
+  done
+}
+end_abandoned_runs
+
 work=$(mktemp -d "${TMPDIR:-/tmp}/korvale-wine.XXXXXX")
 work=$(cd "$work" && pwd) # absolute: the wineserver, in a folder of its own, needs it so
+record=$runs/run.$$
+echo "$$ $(start_time $$) $work" >"$record.new" && mv "$record.new" "$record"
 # Every process started from here carries the run's prefix in its environment.
 WINEPREFIX=$work/prefix
 export WINEPREFIX
@@ -57,7 +120,9 @@ stop() {
     end_session "$server_pid"
   fi
   [ -z "$xvfb_pid" ] || end_session "$xvfb_pid"
+  end_prefix_processes "$WINEPREFIX"
   rm -rf "$work"
+  rm -f "$record"
 }
 trap stop EXIT
 trap 'exit 129' HUP

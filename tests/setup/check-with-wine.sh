@@ -2,11 +2,13 @@
 # Checks tools/with-wine.sh as users and CI use it: runs in a row pass the command's exit status
 # through; a SIGTERM to the process group in the middle of a command (what timeout and a cancelled
 # CI job send) and a Ctrl-C while the prefix is being made end the run at once with 128 + the
-# signal's number; a relative TMPDIR works; and no run leaves a process or a file behind.
+# signal's number; a relative TMPDIR works; and no run leaves a process or a file behind, not even
+# one the command started in a session of its own; what a run killed with SIGKILL left, the next
+# run ends, and only that.
 set -u
 cd "$(dirname "$0")/../.." || exit 1
 scratch=$(mktemp -d)
-trap 'rm -rf "$scratch" "$scratch.out" "$scratch.started"' EXIT
+trap 'rm -rf "$scratch" "$scratch.out" "$scratch.started" "$scratch.live"' EXIT
 export TMPDIR="$scratch"
 failed=0
 fail() {
@@ -73,6 +75,43 @@ wait $run
 expect_status "a run interrupted while making the prefix" $? 130
 grep -q 'could not be created' "$scratch.out" && fail "an interruption was reported as a failure"
 check_clean "a run interrupted while making the prefix"
+
+# A process the command started in a session of its own, which outlives the command.
+tools/with-wine.sh sh -c 'setsid sleep 600 & exit 5' >"$scratch.out" 2>&1
+expect_status "a run whose command left a process of its own" $? 5
+check_clean "a run whose command left a process of its own"
+
+# SIGKILL to the script, which cannot stop what it started: the next run to start does, and
+# leaves alone what a run still going started.
+wait_for_start() {
+  tries=0
+  until [ -e "$scratch.started" ] || [ $tries -gt 600 ]; do
+    tries=$((tries + 1))
+    sleep 0.1
+  done
+  rm -f "$scratch.started"
+}
+mkdir "$scratch.live"
+# shellcheck disable=SC2016 # $0 is the inner shell's
+TMPDIR=$scratch.live tools/with-wine.sh sh -c 'touch "$0"; exec sleep 600' "$scratch.started" \
+  >"$scratch.out" 2>&1 &
+live=$!
+wait_for_start
+# shellcheck disable=SC2016
+tools/with-wine.sh sh -c 'touch "$0"; exec sleep 600' "$scratch.started" >"$scratch.out" 2>&1 &
+killed=$!
+wait_for_start
+kill -KILL $killed
+{ wait $killed; } 2>/dev/null # no "Killed" from the shell
+[ -n "$(leftovers)" ] || fail "a run killed with SIGKILL left nothing to end: the case tests nothing"
+tools/with-wine.sh true >"$scratch.out" 2>&1
+expect_status "the run after one killed with SIGKILL" $? 0
+check_clean "the run after one killed with SIGKILL"
+grep -qlF "WINEPREFIX=$scratch.live/" /proc/[0-9]*/environ 2>/dev/null ||
+  fail "a run ended another run that was still going"
+kill -TERM $live 2>/dev/null
+wait $live
+rm -rf "$scratch.live"
 
 [ $failed -eq 0 ] && echo "ok:   tools/with-wine.sh passed exit statuses, stopped on signals, left nothing"
 exit $failed
