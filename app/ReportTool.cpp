@@ -7,6 +7,7 @@
 #include "audio/EndpointList.h"
 #include "mixer/Reports.h"
 #include "platform/Json.h"
+#include "platform/TextEscape.h"
 
 namespace {
 
@@ -153,8 +154,9 @@ int NoSingleChoice(const TReportToolSystem& System, std::FILE* Err, const char* 
                    const char* Items, const std::string& Selector, const std::string& List)
 {
     WriteText(System, Err,
-              std::string("KorvaleReport: no single ") + What + " is \"" + Selector +
-                  "\" or has it in its name; the " + Items + " are:\n" + List);
+              std::string("KorvaleReport: no single ") + What + " is " +
+                  EscapedText(Selector, TTextEscape::Quoted) + " or has it in its name; the " +
+                  Items + " are:\n" + List);
     return rxNoSuchDevice;
 }
 
@@ -162,7 +164,8 @@ std::string DeviceList(const std::vector<TMixerDeviceNode>& Devices)
 {
     std::string list;
     for (const TMixerDeviceNode& device : Devices)
-        list += "  " + std::to_string(device.Index) + ": " + device.Name + "\n";
+        list += "  " + std::to_string(device.Index) + ": " +
+                EscapedText(device.Name, TTextEscape::Bare) + "\n";
     return list.empty() ? "  (none)\n" : list;
 }
 
@@ -235,8 +238,9 @@ std::string EndpointList(const TEndpointList& List)
 {
     std::string list;
     for (const TEndpointNode& endpoint : List.Endpoints)
-        list += "  " + endpoint.FriendlyName().value_or("(no name)") + ": " +
-                endpoint.Id.value_or("(no id)") + "\n";
+        list += "  " +
+                EscapedText(endpoint.FriendlyName().value_or("(no name)"), TTextEscape::Bare) +
+                ": " + EscapedText(endpoint.Id.value_or("(no id)"), TTextEscape::Bare) + "\n";
     return list.empty() ? "  (none)\n" : list;
 }
 

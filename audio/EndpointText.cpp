@@ -1,6 +1,7 @@
 #include "audio/EndpointList.h"
 
 #include "platform/Format.h"
+#include "platform/TextEscape.h"
 
 namespace {
 
@@ -45,9 +46,15 @@ std::string HardwareSupportText(DWORD Mask)
     return text.empty() ? "none" : text;
 }
 
+// Names and descriptions in quotes, ids and paths without: control characters escaped in both.
 std::string Quoted(const std::string& Text)
 {
-    return "\"" + Text + "\"";
+    return EscapedText(Text, TTextEscape::Quoted);
+}
+
+std::string Bare(const std::string& Text)
+{
+    return EscapedText(Text, TTextEscape::Bare);
 }
 
 class TEndpointWriter {
@@ -71,7 +78,7 @@ public:
         const std::optional<std::string> name = Node.FriendlyName();
         Line(0, "Endpoint " + std::to_string(Node.Index) + ":" + (name ? " " + Quoted(*name) : ""));
         if (Node.Id)
-            Line(1, "id: " + *Node.Id);
+            Line(1, "id: " + Bare(*Node.Id));
         if (Node.Flow)
             Line(1,
                  std::string("flow: ") + (*Node.Flow < kFlows ? FlowName(*Node.Flow) : "unknown"));
@@ -142,7 +149,7 @@ private:
             else
                 Next(parts) += Format("pid %u", static_cast<unsigned>(*id));
             if (Node.ProgramFile)
-                parts += " (" + *Node.ProgramFile + ")";
+                parts += " (" + Bare(*Node.ProgramFile) + ")";
         }
         if (Node.State)
             Next(parts) += SessionStateName(*Node.State);

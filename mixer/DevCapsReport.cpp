@@ -6,6 +6,7 @@
 #include "platform/RecordText.h"
 #include "mixer/Reports.h"
 #include "platform/Format.h"
+#include "platform/TextEscape.h"
 
 void RunDevCapsReport(IMixer& Mixer, const TLineSink& AppendLine)
 {
@@ -30,7 +31,8 @@ void RunDevCapsReport(IMixer& Mixer, const TLineSink& AppendLine)
         AppendLine(Format("MixerCaps.wPid = %d(%s)", caps.wPid, detail.Product.c_str()));
         AppendLine(Format("MixerCaps.vDriverVersion = %d(%s)", Signed32(caps.vDriverVersion),
                           detail.DriverVersion.c_str()));
-        AppendLine(Format("MixerCaps.szPname = %s", detail.Pname.c_str()));
+        AppendLine(Format("MixerCaps.szPname = %s",
+                          EscapedText(detail.Pname, TTextEscape::BareAnsi).c_str()));
         AppendLine(Format("MixerCaps.fdwSupport = %d", Signed32(caps.fdwSupport)));
         AppendLine(Format("MixerCaps.cDestinations = %d", Signed32(caps.cDestinations)));
     }

@@ -4,6 +4,7 @@
 
 #include "mixer/MixerNames.h"
 #include "platform/Format.h"
+#include "platform/TextEscape.h"
 
 namespace {
 
@@ -18,9 +19,11 @@ std::string Counted(DWORD Count, const char* Noun)
     return std::to_string(Count) + " " + Noun + (Count == 1 ? "" : "s");
 }
 
+// A name in quotes, its quotes, backslashes and control characters escaped: it stays on its line
+// and reads back to one name.
 std::string Quoted(const std::string& Text)
 {
-    return "\"" + Text + "\"";
+    return EscapedText(Text, TTextEscape::Quoted);
 }
 
 std::string FailureText(const TMixerFailure& Failure)
@@ -95,7 +98,8 @@ public:
         else if (!Link.EndpointId)
             text += "none";
         else
-            text += (Link.EndpointName ? Quoted(*Link.EndpointName) + " " : "") + *Link.EndpointId;
+            text += (Link.EndpointName ? Quoted(*Link.EndpointName) + " " : "") +
+                    EscapedText(*Link.EndpointId, TTextEscape::Bare);
         Line(1, text);
     }
 

@@ -11,6 +11,7 @@
 #include "platform/Error.h"
 #include "platform/Format.h"
 #include "platform/RecordText.h"
+#include "platform/TextEscape.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ public:
     {
         const MIXERCAPSA caps = QueryCaps(Device);
         m_line.assign("DeviceName:");
-        m_line.append(caps.szPname, std::find(caps.szPname, std::end(caps.szPname), '\0'));
+        AppendEscaped(m_line, FixedTextView(caps.szPname), TTextEscape::BareAnsi);
         m_line.append(" Desitination:");
         AppendDecimal(m_line, Signed32(caps.cDestinations));
         m_appendLine(m_line);
@@ -160,8 +161,7 @@ private:
     void ReportVolume(const TOpenMixer& Open, const MIXERLINEA& Line, const MIXERCONTROLA& Control)
     {
         m_line.assign("ShortName:");
-        m_line.append(Control.szShortName,
-                      std::find(Control.szShortName, std::end(Control.szShortName), '\0'));
+        AppendEscaped(m_line, FixedTextView(Control.szShortName), TTextEscape::BareAnsi);
         m_appendLine(m_line);
 
         // The line's channel count, as the query has always asked (room for one value where a

@@ -1,35 +1,10 @@
 #include "platform/Json.h"
 
-#include "platform/Format.h"
-#include "platform/Utf8.h"
-
-namespace {
-
-void AppendEscaped(std::string& Json, char32_t Unit)
-{
-    Json += Format("\\u%04x", static_cast<unsigned>(Unit));
-}
-
-} // namespace
+#include "platform/TextEscape.h"
 
 std::string JsonString(std::string_view Text)
 {
-    std::string json = "\"";
-    for (std::size_t index = 0; index < Text.size();) {
-        const char32_t code = DecodeUtf8(Text, index);
-        if (code == '"' || code == '\\') {
-            json += '\\';
-            json += static_cast<char>(code);
-        } else if (code >= 0x20 && code < 0x7F) {
-            json += static_cast<char>(code);
-        } else if (code < 0x10000) {
-            AppendEscaped(json, code);
-        } else {
-            AppendEscaped(json, 0xD800 + ((code - 0x10000) >> 10));
-            AppendEscaped(json, 0xDC00 + ((code - 0x10000) & 0x3FF));
-        }
-    }
-    return json + "\"";
+    return EscapedText(Text, TTextEscape::Json);
 }
 
 std::string JsonInlineArray(const std::vector<std::string>& Items)

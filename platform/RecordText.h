@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "platform/Utf8.h"
 #include "platform/WinCompat.h"
@@ -15,6 +16,14 @@ template <std::size_t N>
 std::string FixedText(const char (&Chars)[N])
 {
     return std::string(Chars, std::find(Chars, Chars + N, '\0'));
+}
+
+/// FixedText without a copy.
+template <std::size_t N>
+std::string_view FixedTextView(const char (&Chars)[N])
+{
+    return std::string_view(Chars,
+                            static_cast<std::size_t>(std::find(Chars, Chars + N, '\0') - Chars));
 }
 
 /// The UTF-16 characters of Chars up to its first NUL (all N when there is none), as UTF-8.

@@ -41,26 +41,36 @@ TEST(DevCapsReport, TwoDevicesWithNamesFallBacksAndSignedNumbers)
         Device(MakeCaps(1, 100, 0x00050001, "Speakers (WDM)", 0, 1)),
         Device(
             MakeCaps(0, 7, 0xFFFFFFFF, "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345", 0x80000000, 0xFFFFFFFF)),
+        // A name that would forge a line of the report and clear the screen.
+        Device(MakeCaps(1, 100, 0, "Out\r\nMixerCaps.wMid = 0\x1b[2J", 0, 1)),
     };
-    EXPECT_EQ(Report(mixer), (Lines{
-                                 "mixerGetNumDevs() = 2",
-                                 "----------   mixerGetDevCaps(0)   ----------",
-                                 "MixerCaps.wMid = 1(Microsoft Corporation)",
-                                 "MixerCaps.wPid = 100(Generic id for WDM Audio drivers)",
-                                 "MixerCaps.vDriverVersion = 327681(Ver.5.1)",
-                                 "MixerCaps.szPname = Speakers (WDM)",
-                                 "MixerCaps.fdwSupport = 0",
-                                 "MixerCaps.cDestinations = 1",
-                                 "----------   mixerGetDevCaps(1)   ----------",
-                                 "MixerCaps.wMid = 0(Unmapped Manufacturer)",
-                                 "MixerCaps.wPid = 7(Unmapped Product)",
-                                 "MixerCaps.vDriverVersion = -1(Ver.65535.65535)",
-                                 "MixerCaps.szPname = ABCDEFGHIJKLMNOPQRSTUVWXYZ012345",
-                                 "MixerCaps.fdwSupport = -2147483648",
-                                 "MixerCaps.cDestinations = -1",
-                             }));
-    EXPECT_EQ(mixer.Calls,
-              (std::vector<std::string>{"GetNumDevs", "GetDevCaps(0)", "GetDevCaps(1)"}));
+    EXPECT_EQ(Report(mixer),
+              (Lines{
+                  "mixerGetNumDevs() = 3",
+                  "----------   mixerGetDevCaps(0)   ----------",
+                  "MixerCaps.wMid = 1(Microsoft Corporation)",
+                  "MixerCaps.wPid = 100(Generic id for WDM Audio drivers)",
+                  "MixerCaps.vDriverVersion = 327681(Ver.5.1)",
+                  "MixerCaps.szPname = Speakers (WDM)",
+                  "MixerCaps.fdwSupport = 0",
+                  "MixerCaps.cDestinations = 1",
+                  "----------   mixerGetDevCaps(1)   ----------",
+                  "MixerCaps.wMid = 0(Unmapped Manufacturer)",
+                  "MixerCaps.wPid = 7(Unmapped Product)",
+                  "MixerCaps.vDriverVersion = -1(Ver.65535.65535)",
+                  "MixerCaps.szPname = ABCDEFGHIJKLMNOPQRSTUVWXYZ012345",
+                  "MixerCaps.fdwSupport = -2147483648",
+                  "MixerCaps.cDestinations = -1",
+                  "----------   mixerGetDevCaps(2)   ----------",
+                  "MixerCaps.wMid = 1(Microsoft Corporation)",
+                  "MixerCaps.wPid = 100(Generic id for WDM Audio drivers)",
+                  "MixerCaps.vDriverVersion = 0(Ver.0.0)",
+                  "MixerCaps.szPname = Out\\u000d\\u000aMixerCaps.wMid = 0\\u001b[2J",
+                  "MixerCaps.fdwSupport = 0",
+                  "MixerCaps.cDestinations = 1",
+              }));
+    EXPECT_EQ(mixer.Calls, (std::vector<std::string>{"GetNumDevs", "GetDevCaps(0)", "GetDevCaps(1)",
+                                                     "GetDevCaps(2)"}));
     EXPECT_EQ(mixer.Errors, std::vector<std::string>{});
 }
 

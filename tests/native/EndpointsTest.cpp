@@ -216,12 +216,24 @@ TEST(Endpoints, DriverGarbageIsShownAsRead)
     volume.Minimum = -std::numeric_limits<float>::infinity();
     volume.Increment = 1e30f;
     fake->Endpoints[0].Peak = -0.25f;
+    // Names that would forge lines and reach the terminal; in quotes, a quote is escaped too, and
+    // a path's backslashes where it has control characters.
+    TFakeEndpoint& endpoint = fake->Endpoints[0];
+    endpoint.Id = "{r0}\n";
+    endpoint.Properties[TEndpointKey::FriendlyName] = TextValue("Out\r\nEndpoint 9:\x1b[2J");
+    endpoint.Properties[TEndpointKey::DeviceDesc] = TextValue("\"Speakers\"\t");
+    endpoint.Sessions.at(1).DisplayName = "System\x1b]0;Sounds\x07";
+    fake->ProgramFiles[1234] = "C:\\Player\\\x1b[2Jplayer.exe";
     const TListed listed = List(*fake);
     EXPECT_EQ(listed.Failures, 0);
     for (const char* line :
          {"  volume: NaN dB, 150.0%, range -infinity to 0.0 dB by 1000000015047466219876688855040 "
           "dB, step",
-          "  peak: -25.0%\n"})
+          "  peak: -25.0%\n",
+          "Endpoint 0: \"Out\\u000d\\u000aEndpoint 9:\\u001b[2J\"\n  id: {r0}\\u000a\n",
+          "  description: \"\\\"Speakers\\\"\\u0009\"\n",
+          "    Session 0: pid 1234 (C:\\\\Player\\\\\\u001b[2Jplayer.exe), active",
+          "    Session 1: \"System\\u001b]0;Sounds\\u0007\", no process"})
         EXPECT_NE(listed.Text.find(line), std::string::npos) << line << "\nin\n" << listed.Text;
 }
 

@@ -87,7 +87,7 @@ FakeMixer ScriptedMixer()
     capture.ControlsResult = MIXERR_INVALCONTROL;
 
     mixer.Devices[1].CapsResult = MMSYSERR_BADDEVICEID;
-    mixer.Devices[2].Caps = MakeCaps(1, 1, 0, "Busy", 0, 1);
+    mixer.Devices[2].Caps = MakeCaps(1, 1, 0, "Busy \"1\\2\"\r\n\x1b[2J", 0, 1);
     mixer.Devices[2].OpenResult = MMSYSERR_ALLOCATED;
     return mixer;
 }
@@ -162,7 +162,9 @@ TEST(MixerTree, TextShowsNamesValuesAndFailuresWhereTheyHappened)
           "          \"Microphone\": off\n", "          \"Line In\": on\n",
           "failed: mixerGetLineControls returned MIXERR_INVALCONTROL (1025)",
           "Device 1:\n  failed: mixerGetDevCaps returned MMSYSERR_BADDEVICEID (2)\n",
-          "failed: mixerOpen returned MMSYSERR_ALLOCATED (4)"})
+          "failed: mixerOpen returned MMSYSERR_ALLOCATED (4)",
+          // A name cannot forge a line or reach the terminal, and its quotes stay its own.
+          "Device 2: \"Busy \\\"1\\\\2\\\"\\u000d\\u000a\\u001b[2J\"\n"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\nin\n" << text;
 }
 
@@ -384,7 +386,7 @@ TEST(MixerTree, ShowsEachMixerDevicesEndpointsAndCountsTheirFailures)
     speakers.EndpointId = "{0.0.0.00000000}.{A}";
     broken.SizeResult = MMSYSERR_NOTSUPPORTED;
     microphone.Mixer = 1;
-    microphone.EndpointId = "{0.0.1.00000000}.{B}";
+    microphone.EndpointId = "{0.0.1.00000000}.{B}\x1b[2J"; // escaped in the text
     mixer.WaveOut = {speakers, broken};
     mixer.WaveIn = {microphone};
     TMixerTree tree = ReadMixerDevices(mixer, NoMediaNames());
@@ -395,7 +397,7 @@ TEST(MixerTree, ShowsEachMixerDevicesEndpointsAndCountsTheirFailures)
     std::vector<TMixerDeviceNode> chosen = {devices[1]};
     AttachWaveLinks(chosen, links);
     ASSERT_EQ(chosen[0].WaveLinks.size(), 1u);
-    EXPECT_EQ(chosen[0].WaveLinks[0].EndpointId, "{0.0.1.00000000}.{B}");
+    EXPECT_EQ(chosen[0].WaveLinks[0].EndpointId, "{0.0.1.00000000}.{B}\x1b[2J");
 
     AttachWaveLinks(devices, links);
     EXPECT_EQ(CountFailures(devices[0]), 1);
@@ -408,7 +410,7 @@ TEST(MixerTree, ShowsEachMixerDevicesEndpointsAndCountsTheirFailures)
           "  endpoint (wave out 1): failed: waveOutMessage(DRV_QUERYFUNCTIONINSTANCEIDSIZE) "
           "returned MMSYSERR_NOTSUPPORTED (8)\n"
           "Device 1",
-          "  endpoint (wave in 0): {0.0.1.00000000}.{B}\n"})
+          "  endpoint (wave in 0): {0.0.1.00000000}.{B}\\u001b[2J\n"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\nin\n" << text;
     const std::string json = TreeJson(tree, kWindows7);
     for (const char* expected :

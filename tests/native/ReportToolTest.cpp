@@ -42,8 +42,10 @@ private:
     std::FILE* m_stream;
 };
 
+// Name, where given, is the name of the mixer device and of the first endpoint.
 ToolRun RunTool(const std::vector<std::string>& Arguments, bool MixerFails = false,
-                MMRESULT DetailsResult = MMSYSERR_NOERROR, DWORD WindowsMajor = 10)
+                MMRESULT DetailsResult = MMSYSERR_NOERROR, DWORD WindowsMajor = 10,
+                const char* Name = nullptr)
 {
     CapturedStream out, err;
     int opened = 0;
@@ -55,7 +57,7 @@ ToolRun RunTool(const std::vector<std::string>& Arguments, bool MixerFails = fal
             throw std::runtime_error("The multimedia library winmm.dll could not be loaded.");
         auto mixer = std::make_unique<FakeMixer>();
         mixer->Devices.resize(1);
-        mixer->Devices[0].Caps = MakeCaps(2, 2, 0x00010001, "In", 0, 1);
+        mixer->Devices[0].Caps = MakeCaps(2, 2, 0x00010001, Name ? Name : "In", 0, 1);
         mixer->Devices[0].Destinations.resize(1);
         mixer->Devices[0].Destinations[0].Controls = {
             {MIXERCONTROL_CONTROLTYPE_VOLUME, "Master", {1234, 0}, DetailsResult}};
@@ -65,7 +67,10 @@ ToolRun RunTool(const std::vector<std::string>& Arguments, bool MixerFails = fal
     };
     system.OpenEndpoints = [&]() -> std::unique_ptr<IEndpointEnumerator> {
         ++opened;
-        return FourEndpoints();
+        auto endpoints = FourEndpoints();
+        if (Name)
+            endpoints->Endpoints[0].Properties[TEndpointKey::FriendlyName] = TextValue(Name);
+        return endpoints;
     };
     const int code = RunReportTool(Arguments, system, out.Stream(), err.Stream());
     return {code, out.str(), err.str(), opened};
@@ -209,6 +214,25 @@ TEST(ReportTool, TheTreeSaysWhenADeviceIsMissingOrACallFailed)
     const ToolRun xp = RunTool({"--tree"}, false, MMSYSERR_NOERROR, 5);
     EXPECT_EQ(xp.ExitCode, 0);
     EXPECT_TRUE(Holds(xp.Out, "  endpoint (wave in 0): none\n")) << xp.Out;
+
+    // Names and the argument that matched none cannot forge a line or reach the terminal.
+    const struct {
+        std::vector<std::string> Arguments;
+        const char* InErr;
+    } forged[] = {
+        {{"--device", "no\x1b"},
+         "\"no\\u001b\" or has it in its name; the devices are:\n"
+         "  0: In\\u000d\\u000a  1: Out\\u001b[2J\n"},
+        {{"--endpoint", "usb"},
+         "the endpoints are:\n"
+         "  In\\u000d\\u000a  1: Out\\u001b[2J: {r0}\n  Microphone"},
+    };
+    for (const auto& tested : forged) {
+        const ToolRun run =
+            RunTool(tested.Arguments, false, MMSYSERR_NOERROR, 10, "In\r\n  1: Out\x1b[2J");
+        EXPECT_EQ(run.ExitCode, 3);
+        EXPECT_TRUE(Holds(run.Err, tested.InErr)) << run.Err;
+    }
 }
 
 // --endpoint chooses one endpoint, by a flow's default, a part of its name or its id.

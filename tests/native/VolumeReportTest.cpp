@@ -104,18 +104,20 @@ TEST(VolumeReport, ListsEveryVolumeControlOfEverySpeakerLine)
     FakeMixer mixer;
     mixer.Devices = {
         Device("Speakers", {Speakers({Mute(), Volume("Master", {40000, 20000}),
-                                      Volume("Wave", {0xFFFFFFFF, 0})}),
+                                      Volume("Wave\t", {0xFFFFFFFF, 0})}),
                             Recording()}),
-        Device("Line In", {Recording()}),
+        // Control characters in a name are escaped, and then its backslashes too.
+        Device("Line\r\nIn\x1b[0m\\", {Recording()}),
     };
-    EXPECT_EQ(RunQuery(mixer).Output, (Lines{
-                                          "DeviceName:Speakers Desitination:2",
-                                          "ShortName:Master",
-                                          "Volume = 40000",
-                                          "ShortName:Wave",
-                                          "Volume = -1",
-                                          "DeviceName:Line In Desitination:1",
-                                      }));
+    EXPECT_EQ(RunQuery(mixer).Output,
+              (Lines{
+                  "DeviceName:Speakers Desitination:2",
+                  "ShortName:Master",
+                  "Volume = 40000",
+                  "ShortName:Wave\\u0009",
+                  "Volume = -1",
+                  "DeviceName:Line\\u000d\\u000aIn\\u001b[0m\\\\ Desitination:1",
+              }));
     ExpectMixerLeftClean(mixer);
     EXPECT_EQ(mixer.Calls, (std::vector<std::string>{
                                "GetNumDevs",
