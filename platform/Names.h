@@ -26,7 +26,8 @@ const char* FindName(const TNamed (&Names)[N], std::uint32_t Value)
 
 /// The item a name given on the command line means, Names holding each item's names: the one
 /// item with a name spelt exactly as Wanted, or else the one item with a name that is Wanted as a
-/// whole, or else the one item with a name that holds it, these two ignoring case (ASCII).
+/// whole, or else the one item with a name that holds it, these two ignoring case (the simple
+/// folding of Latin up to Latin Extended-A, Greek and Cyrillic).
 /// Nothing when none or several match.
 std::optional<std::size_t> MatchName(const std::vector<std::vector<std::string>>& Names,
                                      const std::string& Wanted);

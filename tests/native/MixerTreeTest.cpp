@@ -426,7 +426,7 @@ TEST(MixerTree, ShowsEachMixerDevicesEndpointsAndCountsTheirFailures)
 
 TEST(MixerTree, SelectsADeviceByIndexOrByAUniquePartOfItsName)
 {
-    std::vector<TMixerDeviceNode> devices(4);
+    std::vector<TMixerDeviceNode> devices(8);
     devices[0].Name = "Out: default";
     devices[1].Index = 1;
     devices[1].Name = "In: default";
@@ -434,12 +434,17 @@ TEST(MixerTree, SelectsADeviceByIndexOrByAUniquePartOfItsName)
     devices[2].Name = "Out";
     devices[3].Index = 3;
     devices[3].Name = "OUT";
+    const char* const others[] = {"Динамики и наушники", "speakers ä", "Ηχεία", "Głośniki 2×2"};
+    for (std::size_t index = 4; index < devices.size(); ++index) {
+        devices[index].Index = static_cast<UINT>(index);
+        devices[index].Name = others[index - 4];
+    }
     const struct {
         const char* Selector;
         std::optional<std::size_t> Chosen;
     } cases[] = {
         {"1", 1},
-        {"7", std::nullopt},
+        {"8", std::nullopt},
         {"in", 1},
         {"Out", 2}, // a whole name wins, spelt as it is where two differ only in case
         {"OUT", 3},
@@ -448,6 +453,14 @@ TEST(MixerTree, SelectsADeviceByIndexOrByAUniquePartOfItsName)
         {"default", std::nullopt},
         {"nosuch", std::nullopt},
         {"", std::nullopt},
+        // Case beyond ASCII: Cyrillic, Latin-1, Greek with its accents, Latin Extended-A (whose
+        // capitals fall on odd and even code points); '×' and '÷' are no pair.
+        {"ДИНАМИКИ", 4},
+        {"ДИНАМИКИ И НАУШНИКИ", 4},
+        {"SPEAKERS Ä", 5},
+        {"ΗΧΕΊΑ", 6},
+        {"GŁOŚNIKI", 7},
+        {"2÷2", std::nullopt},
     };
     for (const auto& tested : cases)
         EXPECT_EQ(SelectMixerDevice(devices, tested.Selector), tested.Chosen) << tested.Selector;
