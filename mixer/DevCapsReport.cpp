@@ -26,6 +26,10 @@ void RunDevCapsReport(IMixer& Mixer, const TLineSink& AppendLine)
             AppendLine(failure);
             continue;
         }
+        if (IsAsHandedOver(caps)) {
+            AppendLine(UnwrittenText(kCapsCall));
+            continue;
+        }
         GetMixerCapsDetail(caps, detail);
         AppendLine(Format("MixerCaps.wMid = %d(%s)", caps.wMid, detail.Manufacturer.c_str()));
         AppendLine(Format("MixerCaps.wPid = %d(%s)", caps.wPid, detail.Product.c_str()));

@@ -67,13 +67,15 @@ struct TQueryResult {
     TQueryResult(TOutcome Other) : Outcome(Other) {}
 };
 
-/// Whether Record is all zero bytes, as TryZeroFill left it: never written. (Its size field tells
-/// nothing: Wine's drivers fill the rest of a control record and leave cbStruct alone.)
+/// Whether a record a call reported as filled is byte for byte as it was handed over: never
+/// written. (A size field tells nothing: Wine's drivers fill the rest of a control record and
+/// leave its cbStruct alone.)
 template <typename Record>
-bool IsZeroFilled(const Record& Written)
+bool IsAsHandedOver(const Record& Written, const Record& Handed = Record{})
 {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(&Written);
-    return std::all_of(bytes, bytes + sizeof Written, [](unsigned char Byte) { return Byte == 0; });
+    const auto* written = reinterpret_cast<const unsigned char*>(&Written);
+    return std::equal(written, written + sizeof Written,
+                      reinterpret_cast<const unsigned char*>(&Handed));
 }
 
 template <typename Control>
@@ -119,7 +121,9 @@ TQueryResult QueryLineControls(IMixer& Mixer, HMIXEROBJ Object, DWORD LineId, DW
     const MMRESULT result = Mixer.GetLineControls(Object, &request, MIXER_GETLINECONTROLSF_ALL);
     Controls.resize(
         result == MMSYSERR_NOERROR ? std::min<std::size_t>(request.cControls, Controls.size()) : 0);
-    const auto unwritten = std::find_if(Controls.begin(), Controls.end(), IsZeroFilled<Control>);
+    const auto unwritten =
+        std::find_if(Controls.begin(), Controls.end(),
+                     [](const Control& Record) { return IsAsHandedOver(Record); });
     if (unwritten == Controls.end())
         return result;
     Controls.erase(unwritten, Controls.end());

@@ -79,7 +79,11 @@ TMixerDeviceNode ReadDevice(IMixer& Mixer, IMediaNames& Names, UINT Index)
     TMixerDeviceNode device;
     device.Index = Index;
     MIXERCAPS2W caps{};
-    if (!Succeeded(Mixer.GetDevCaps(Index, &caps, sizeof caps), kCapsCall, device.Failures))
+    const MMRESULT result = Mixer.GetDevCaps(Index, &caps, sizeof caps);
+    if (!Succeeded(result == MMSYSERR_NOERROR && IsAsHandedOver(caps)
+                       ? TQueryResult(TQueryResult::kUnwritten)
+                       : TQueryResult(result),
+                   kCapsCall, device.Failures))
         return device;
     device.CapsRead = true;
     device.Mid = caps.wMid;
@@ -162,6 +166,12 @@ void ReadItemTexts(const TWalk& Walk, TMixerControlNode& Control)
                                        texts),
                    kControlDetailsCall, Control.Failures))
         return;
+    // A driver gives every item a name: texts left as they were handed over were never written.
+    if (std::all_of(texts.begin(), texts.end(),
+                    [](const auto& Text) { return IsAsHandedOver(Text); })) {
+        Succeeded(TQueryResult::kUnwritten, kControlDetailsCall, Control.Failures);
+        return;
+    }
     for (DWORD item = 0; item < Control.Items(); ++item)
         Control.ItemTexts.push_back(FixedTextUtf8(texts[item].szName));
 }
@@ -241,8 +251,12 @@ TMixerLineNode ReadLine(const TWalk& Walk, DWORD Destination, std::optional<DWOR
     line.dwDestination = Destination;
     line.dwSource = node.Source;
     const DWORD flags = Source ? MIXER_GETLINEINFOF_SOURCE : MIXER_GETLINEINFOF_DESTINATION;
-    if (!Succeeded(Walk.Mixer.GetLineInfo(Walk.Open.Object(), &line, flags), kLineInfoCall,
-                   node.Failures))
+    const MIXERLINEW request = line;
+    const MMRESULT result = Walk.Mixer.GetLineInfo(Walk.Open.Object(), &line, flags);
+    if (!Succeeded(result == MMSYSERR_NOERROR && IsAsHandedOver(line, request)
+                       ? TQueryResult(TQueryResult::kUnwritten)
+                       : TQueryResult(result),
+                   kLineInfoCall, node.Failures))
         return node;
     node.Read = true;
     ReadLineFields(line, node);

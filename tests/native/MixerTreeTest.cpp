@@ -212,72 +212,76 @@ TEST(MixerTree, ClaimsOverTheLimitsAndUnwrittenRecordsAreFailuresAtTheirNodes)
     wide.Channels = 256;
     TFakeControl list =
         Control(MIXERCONTROL_CONTROLTYPE_MUX, "List", {}, MIXERCONTROL_CONTROLF_MULTIPLE);
-    list.ItemTexts.resize(256);
+    list.ItemTexts.assign(256, "Item");
     wide.Controls = {list, list, list}; // 2 x 65536 reads each: the second goes past
+    TFakeLine silentList;
+    TFakeControl unnamed = Control(MIXERCONTROL_CONTROLTYPE_MUX, "List", {},
+                                   MIXERCONTROL_CONTROLF_MULTIPLE | MIXERCONTROL_CONTROLF_UNIFORM);
+    unnamed.ItemTexts = {"A", "B"};
+    unnamed.WritesDetails = false; // success, and the texts left as they were handed over
+    silentList.Controls = {unnamed};
     TFakeLine manyChannels;
     manyChannels.Channels = 257;
     manyChannels.Controls = {Control(MIXERCONTROL_CONTROLTYPE_VOLUME, "Volume", {})};
+    using TNode = const std::vector<TMixerFailure>* (*)(const TMixerTree&);
+    const TNode atTree = [](const TMixerTree& Tree) { return &Tree.Failures; };
+    const TNode atDevice = [](const TMixerTree& Tree) { return &Tree.Devices[0].Failures; };
+    const TNode atLine = [](const TMixerTree& Tree) {
+        return &Tree.Devices[0].DestinationLines[0].Failures;
+    };
+    const TNode atControl0 = [](const TMixerTree& Tree) {
+        return &Tree.Devices[0].DestinationLines[0].Controls[0].Failures;
+    };
+    const TNode atControl1 = [](const TMixerTree& Tree) {
+        return &Tree.Devices[0].DestinationLines[0].Controls[1].Failures;
+    };
     const struct {
         const char* Case;
         FakeMixer Mixer;
-        std::function<const std::vector<TMixerFailure>&(const TMixerTree&)> Node;
+        TNode Node;
         const char* Call;
         const char* Count; // "": records left unwritten
         std::uint64_t Claimed, Limit;
         std::size_t Devices, Destinations, Controls, ValuesRead;
-    } cases[] = {{"devices", manyDevices, [](const TMixerTree& Tree) -> auto& {return Tree.Failures;
-}
-, "mixerGetNumDevs", "devices", 0xFFFFFFFF, 256, 256, 1, 0, 0
-} // namespace
-, {"destinations", manyDestinations,
-   [](const TMixerTree& Tree) -> auto& {return Tree.Devices[0].Failures;
-}
-, "mixerGetDevCaps", "cDestinations", 0xFFFFFFFF, 256, 1, 256, 0, 0
-}
-, {"unwritten controls", oneLine(unwritten),
-   [](const TMixerTree& Tree) -> auto& {return Tree.Devices[0].DestinationLines[0].Failures;
-}
-, "mixerGetLineControls", "", 0, 0, 1, 1, 1, 1
-}
-, {"channels", oneLine(manyChannels),
-   [](const TMixerTree& Tree) -> auto& {
-                                  return Tree.Devices[0].DestinationLines[0].Controls[0].Failures;
-}
-, "mixerGetLineInfo", "cChannels", 257, 256, 1, 1, 1, 0
-}
-, {"reads", oneLine(wide, 2),
-   [](const TMixerTree& Tree) -> auto& {
-                                  return Tree.Devices[0].DestinationLines[0].Controls[1].Failures;
-}
-, kWalkLimit, "reads", 131072, kMostReads, 1, 1, 3, 1
-}
-,
-}
-;
-for (auto tested : cases) {
-    tested.Mixer.LogCalls = false;
-    const TMixerTree tree = Walk(tested.Mixer);
-    EXPECT_TRUE(tested.Mixer.AllClosed()) << tested.Case;
-    ASSERT_EQ(tree.Devices.size(), tested.Devices) << tested.Case;
-    const TMixerDeviceNode& device = tree.Devices[0];
-    EXPECT_EQ(device.DestinationLines.size(), tested.Destinations) << tested.Case;
-    if (tested.Controls) {
-        const std::vector<TMixerControlNode>& controls = device.DestinationLines[0].Controls;
-        EXPECT_EQ(controls.size(), tested.Controls) << tested.Case;
-        EXPECT_EQ(std::count_if(controls.begin(), controls.end(),
-                                [](const auto& Control) { return !Control.Values.empty(); }),
-                  static_cast<std::ptrdiff_t>(tested.ValuesRead))
+    } cases[] = {
+        {"devices", manyDevices, atTree, "mixerGetNumDevs", "devices", 0xFFFFFFFF, 256, 256, 1, 0,
+         0},
+        {"destinations", manyDestinations, atDevice, "mixerGetDevCaps", "cDestinations", 0xFFFFFFFF,
+         256, 1, 256, 0, 0},
+        {"unwritten controls", oneLine(unwritten), atLine, "mixerGetLineControls", "", 0, 0, 1, 1,
+         1, 1},
+        {"unwritten item texts", oneLine(silentList), atControl0, "mixerGetControlDetails", "", 0,
+         0, 1, 1, 1, 1},
+        {"channels", oneLine(manyChannels), atControl0, "mixerGetLineInfo", "cChannels", 257, 256,
+         1, 1, 1, 0},
+        {"reads", oneLine(wide, 2), atControl1, kWalkLimit, "reads", 131072, kMostReads, 1, 1, 3,
+         1},
+    };
+    for (auto tested : cases) {
+        tested.Mixer.LogCalls = false;
+        const TMixerTree tree = Walk(tested.Mixer);
+        EXPECT_TRUE(tested.Mixer.AllClosed()) << tested.Case;
+        ASSERT_EQ(tree.Devices.size(), tested.Devices) << tested.Case;
+        const TMixerDeviceNode& device = tree.Devices[0];
+        EXPECT_EQ(device.DestinationLines.size(), tested.Destinations) << tested.Case;
+        if (tested.Controls) {
+            const std::vector<TMixerControlNode>& controls = device.DestinationLines[0].Controls;
+            EXPECT_EQ(controls.size(), tested.Controls) << tested.Case;
+            EXPECT_EQ(std::count_if(controls.begin(), controls.end(),
+                                    [](const auto& Control) { return !Control.Values.empty(); }),
+                      static_cast<std::ptrdiff_t>(tested.ValuesRead))
+                << tested.Case;
+        }
+        const std::vector<TMixerFailure>& failures = *tested.Node(tree);
+        ASSERT_FALSE(failures.empty()) << tested.Case;
+        EXPECT_EQ(failures.back().Call, tested.Call) << tested.Case;
+        EXPECT_EQ(failures.back().Count, tested.Count) << tested.Case;
+        EXPECT_EQ(failures.back().Claimed, tested.Claimed) << tested.Case;
+        EXPECT_EQ(failures.back().Limit, tested.Limit) << tested.Case;
+        // Past the one device and line the fake has, every read fails: one failure each.
+        EXPECT_EQ(CountFailures(tree), std::max(tested.Devices, tested.Destinations))
             << tested.Case;
     }
-    const std::vector<TMixerFailure>& failures = tested.Node(tree);
-    ASSERT_FALSE(failures.empty()) << tested.Case;
-    EXPECT_EQ(failures.back().Call, tested.Call) << tested.Case;
-    EXPECT_EQ(failures.back().Count, tested.Count) << tested.Case;
-    EXPECT_EQ(failures.back().Claimed, tested.Claimed) << tested.Case;
-    EXPECT_EQ(failures.back().Limit, tested.Limit) << tested.Case;
-    // Past the one device and line the fake has, every read fails: one failure each.
-    EXPECT_EQ(CountFailures(tree), std::max(tested.Devices, tested.Destinations)) << tested.Case;
-}
 }
 
 // The name GUID is only a hint: a full name comes only from the registry, for a cut name.
