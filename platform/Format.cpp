@@ -6,33 +6,37 @@
 
 namespace {
 
+// The helpers that take the caller's arguments are marked as printf-like too, so that clang checks
+// the pattern where it comes from rather than refusing one that is not a literal here.
 #ifdef _WIN32
 // Windows' own C library (msvcrt) formats, rather than mingw's C99 formatter, which would add some
 // 70 KB to the program; the program's patterns use nothing the system's formatter lacks.
-int MeasuredLength(const char* Pattern, va_list Arguments)
+KORVALE_PRINTF(1, 0) int MeasuredLength(const char* Pattern, va_list Arguments)
 {
     return _vscprintf(Pattern, Arguments);
 }
 
 // The length written, or -1 when the text did not fit (or could not be formatted).
+KORVALE_PRINTF(3, 0)
 int Print(char* Buffer, std::size_t Size, const char* Pattern, va_list Arguments)
 {
     return _vsnprintf(Buffer, Size, Pattern, Arguments);
 }
 #else
-int MeasuredLength(const char* Pattern, va_list Arguments)
+KORVALE_PRINTF(1, 0) int MeasuredLength(const char* Pattern, va_list Arguments)
 {
     return std::vsnprintf(nullptr, 0, Pattern, Arguments);
 }
 
 // The whole text's length, which is at least Size when it did not fit; or -1.
+KORVALE_PRINTF(3, 0)
 int Print(char* Buffer, std::size_t Size, const char* Pattern, va_list Arguments)
 {
     return std::vsnprintf(Buffer, Size, Pattern, Arguments);
 }
 #endif
 
-std::string FormatList(const char* Pattern, va_list Arguments)
+KORVALE_PRINTF(1, 0) std::string FormatList(const char* Pattern, va_list Arguments)
 {
     // A report line fits on the stack and is formatted once; a longer text is measured first.
     char line[256];

@@ -10,7 +10,8 @@ set -eu
 packages="cmake ninja-build g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   wine64 fonts-wine fonts-ipafont-gothic fonts-liberation xvfb x11-utils imagemagick locales
-  clang-format shellcheck zip jq python3-jsonschema pulseaudio pulseaudio-utils"
+  clang-format shellcheck zip jq python3-jsonschema pulseaudio pulseaudio-utils
+  clang libfuzzer-14-dev nlohmann-json3-dev"
 [ "${1:-}" != guest ] || packages="$packages qemu-system-x86 mmdebstrap e2fsprogs
   g++-mingw-w64-i686-posix"
 
