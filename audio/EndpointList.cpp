@@ -268,7 +268,7 @@ TEndpointList ReadEndpoints(IEndpointEnumerator& Enumerator, bool WithAudio)
     if (Succeeded(Enumerator.EnumAudioEndpoints(collection),
                   "IMMDeviceEnumerator::EnumAudioEndpoints", list.Failures) &&
         Succeeded(collection->GetCount(count), "IMMDeviceCollection::GetCount", list.Failures)) {
-        for (UINT index = 0; index < count; ++index)
+        for (UINT index = 0; index < std::min(count, kMostEndpoints); ++index)
             list.Endpoints.push_back(ReadEndpoint(*collection, index, Enumerator, WithAudio));
     }
     for (DWORD flow = 0; flow < kFlows; ++flow)

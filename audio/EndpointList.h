@@ -51,6 +51,9 @@ struct TEndpointVolume {
 inline constexpr UINT kMostChannels = 256;
 /// The most sessions of an endpoint read: a count beyond is a driver's garbage.
 inline constexpr int kMostSessions = 1024;
+/// The most endpoints read: Windows keeps every endpoint it has seen, but not this many; a count
+/// beyond is garbage, which must not cost a node (and a call) for each of up to 4 billion.
+inline constexpr UINT kMostEndpoints = 4096;
 /// E_NOINTERFACE
 inline constexpr HRESULT kNoInterface = static_cast<HRESULT>(0x80004002);
 
