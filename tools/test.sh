@@ -2,6 +2,8 @@
 # Builds every build and runs every test:
 #   style        C++ layout (clang-format) and shell scripts (ShellCheck)
 #   native       unit tests of the portable code, then again under AddressSanitizer and UBSan
+#   fuzz         the fuzz targets (clang, libFuzzer): each replays its committed corpus, then runs
+#                for 20 s from a scratch copy of it (tests/fuzz/; tools/fuzz.sh runs them longer)
 #   win32        static checks of the 32-bit release Korvale.exe
 #   set-up       tools/with-wine.sh itself: exit statuses, signals, nothing left behind; and the
 #                build lock (tools/build-lock.sh) that makes builds in one clone take turns
@@ -19,13 +21,14 @@ cd "$(dirname "$0")/.."
 tools/install-deps.sh
 sh tests/static/check-style.sh
 
-for preset in native native-asan win32 win64; do
+for preset in native native-asan fuzz win32 win64; do
   cmake --preset "$preset"
   cmake --build --preset "$preset"
 done
 
 ctest --preset native
 ctest --preset native-asan
+ctest --preset fuzz
 ctest --preset win32
 sh tests/setup/check-with-wine.sh
 sh tests/setup/check-build-lock.sh

@@ -462,7 +462,7 @@ MMRESULT FuzzedMixer::WaveMessage(bool Capture, UINT_PTR Device, UINT Message, D
         std::size_t bytes = std::min(room, text.size() * sizeof(WCHAR));
         if (reply.How == THow::Part)
             bytes = std::min(bytes, reply.Part);
-        if (reply.How == THow::Whole || reply.How == THow::Part)
+        if ((reply.How == THow::Whole || reply.How == THow::Part) && bytes != 0)
             std::memcpy(reinterpret_cast<void*>(First), text.data(), bytes);
         else if (reply.How == THow::Garbage)
             Garbage(reinterpret_cast<void*>(First), std::min<std::size_t>(room, 64));
