@@ -22,8 +22,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
         const std::string shown =
             Line.substr(prefix.size(), Line.rfind(" Desitination:") - prefix.size());
         const auto written = mixer.AnsiNames().find(device);
-        FuzzCheck(shown == (written != mixer.AnsiNames().end() ? written->second : std::string()),
-                  "a name shown other than the device wrote it");
+        FuzzCheck(
+            ShowsName(shown, written != mixer.AnsiNames().end() ? written->second : std::string()),
+            "a name shown other than the device wrote it");
         ++device;
     });
     FuzzCheck(mixer.OpenHandles() == 0, "a mixer left open");
