@@ -40,8 +40,30 @@ int AnsweredFailures(const TMixerDeviceNode& Device)
     return count;
 }
 
+// A control's values, and their readings in decibels and percent, one per channel, and for a
+// multiple-item control one array per channel with one per item, as many as its item texts.
+void CheckValuesShape(const nlohmann::json& Control)
+{
+    for (const char* field : {"values", "decibels", "percent"}) {
+        if (!Control.contains(field) || Control.at(field).is_null())
+            continue;
+        const nlohmann::json& values = Control.at(field);
+        FuzzCheck(values.is_array() && values.size() == Control.at("channels").get<std::size_t>(),
+                  "values not one per channel");
+        if (!Control.at("multiple").get<bool>())
+            continue;
+        const std::size_t texts = Control.at("items").size();
+        for (const nlohmann::json& channel : values)
+            FuzzCheck(channel.is_array() && channel.size() == values.front().size() &&
+                          (texts == 0 || channel.size() == texts),
+                      "a multiple-item control's values not one per item");
+    }
+}
+
 std::size_t JsonErrors(const nlohmann::json& Node)
 {
+    if (Node.contains("multiple"))
+        CheckValuesShape(Node);
     std::size_t count = Node.at("errors").size();
     for (const char* children : {"devices", "waveDevices", "destinations", "controls", "sources"})
         if (Node.contains(children))

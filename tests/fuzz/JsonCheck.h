@@ -9,18 +9,8 @@
 
 #include "FuzzInput.h"
 
-inline nlohmann::json ParsedJson(const std::string& Text)
-{
-    FuzzCheck(std::all_of(Text.begin(), Text.end(),
-                          [](char Byte) { return static_cast<unsigned char>(Byte) < 0x80; }),
-              "a JSON document with a byte outside ASCII");
-    try {
-        return nlohmann::json::parse(Text);
-    } catch (const nlohmann::json::exception& error) {
-        std::fprintf(stderr, "%s\n%s\n", error.what(), Text.c_str());
-        FuzzFault("a JSON document that does not parse");
-    }
-}
+/// The document parsed; it must be ASCII only and well formed.
+nlohmann::json ParsedJson(const std::string& Text);
 
 /// Whether a name the report shows is the name the device wrote: byte for byte where it holds no
 /// control character (and nothing past it); where it does, escaped, so only its length is known.
