@@ -169,7 +169,7 @@ void ReadItemTexts(const TWalk& Walk, TMixerControlNode& Control)
     // A driver gives every item a name: texts left as they were handed over were never written.
     if (std::all_of(texts.begin(), texts.end(),
                     [](const auto& Text) { return IsAsHandedOver(Text); })) {
-        Succeeded(TQueryResult::kUnwritten, kControlDetailsCall, Control.Failures);
+        Succeeded(TQueryResult(TQueryResult::kUnwritten), kControlDetailsCall, Control.Failures);
         return;
     }
     for (DWORD item = 0; item < Control.Items(); ++item)

@@ -278,6 +278,7 @@ TEST(MixerTree, ClaimsOverTheLimitsAndUnwrittenRecordsAreFailuresAtTheirNodes)
         EXPECT_EQ(failures.back().Count, tested.Count) << tested.Case;
         EXPECT_EQ(failures.back().Claimed, tested.Claimed) << tested.Case;
         EXPECT_EQ(failures.back().Limit, tested.Limit) << tested.Case;
+        EXPECT_EQ(failures.back().Code, MMSYSERR_NOERROR) << tested.Case; // no call failed
         // Past the one device and line the fake has, every read fails: one failure each.
         EXPECT_EQ(CountFailures(tree), std::max(tested.Devices, tested.Destinations))
             << tested.Case;
