@@ -62,13 +62,20 @@ PROPERTYKEY KeyOf(TEndpointKey Key)
     return {kEnginePropertySet, 0};
 }
 
+// A call that reports success but hands back no interface has failed: E_POINTER, never a null
+// pointer called through.
+HRESULT Given(HRESULT Code, const void* Interface)
+{
+    return SUCCEEDED(Code) && !Interface ? E_POINTER : Code;
+}
+
 // Makes a call that hands back an interface and, when it succeeded, gives the interface to a new
 // Wrapper in Out.
 template <typename Wrapper, typename Interface, typename Seam, typename Call>
 HRESULT HandBack(std::unique_ptr<Seam>& Out, Call MakeCall)
 {
     UniqueInterface<Interface> got;
-    const HRESULT code = MakeCall(got.put());
+    const HRESULT code = Given(MakeCall(got.put()), got.get());
     if (SUCCEEDED(code))
         Out = std::make_unique<Wrapper>(got.release());
     return code;
@@ -127,7 +134,8 @@ template <typename Wanted, typename Object, typename Call>
 HRESULT CallOn(Object& Held, const IID& Id, Call Method)
 {
     UniqueInterface<Wanted> wanted;
-    const HRESULT code = Held->QueryInterface(Id, reinterpret_cast<void**>(wanted.put()));
+    const HRESULT code =
+        Given(Held->QueryInterface(Id, reinterpret_cast<void**>(wanted.put())), wanted.get());
     return FAILED(code) ? code : Method(*wanted.get());
 }
 
@@ -304,8 +312,9 @@ public:
     HRESULT GetDataFlow(DWORD& Flow) override
     {
         UniqueInterface<IMMEndpoint> endpoint;
-        HRESULT code =
-            m_device->QueryInterface(kEndpointInterface, reinterpret_cast<void**>(endpoint.put()));
+        HRESULT code = Given(
+            m_device->QueryInterface(kEndpointInterface, reinterpret_cast<void**>(endpoint.put())),
+            endpoint.get());
         if (FAILED(code))
             return code;
         EDataFlow flow = eRender;
@@ -392,9 +401,10 @@ public:
         const HRESULT code = m_apartment.Enter();
         if (FAILED(code))
             return code;
-        return CoCreateInstance(kDeviceEnumeratorClass, nullptr, CLSCTX_INPROC_SERVER,
-                                kDeviceEnumeratorInterface,
-                                reinterpret_cast<void**>(m_enumerator.put()));
+        return Given(CoCreateInstance(kDeviceEnumeratorClass, nullptr, CLSCTX_INPROC_SERVER,
+                                      kDeviceEnumeratorInterface,
+                                      reinterpret_cast<void**>(m_enumerator.put())),
+                     m_enumerator.get());
     }
     HRESULT EnumAudioEndpoints(std::unique_ptr<IEndpointCollection>& Collection) override
     {
