@@ -536,9 +536,11 @@ MMRESULT GetDevCaps(UINT_PTR DeviceId, Caps* Out, UINT Size, const char* Call)
 {
     if (NoBuffer(Out, Call))
         return MMSYSERR_INVALPARAM;
-    const TDevice* device = DeviceId < Script().Devices.size()
-                                ? &Script().Devices[DeviceId]
-                                : DeviceOf(reinterpret_cast<HMIXEROBJ>(DeviceId), Call);
+    // A device identifier, or else an open handle (only a handle's misuse is logged).
+    const TDevice* device = DeviceId < Script().Devices.size() ? &Script().Devices[DeviceId]
+                            : DeviceId >= kHandleBase
+                                ? DeviceOf(reinterpret_cast<HMIXEROBJ>(DeviceId), Call)
+                                : nullptr;
     if (!device)
         return MMSYSERR_BADDEVICEID;
     if (!device->Caps.Write)
