@@ -12,6 +12,8 @@
 # the commit are marked "-dirty". Usage: [KORVALE_RELEASE_DIRTY=1] tools/release.sh
 set -eu
 cd "$(dirname "$0")/.."
+# shellcheck source=tools/build-lock.sh
+. tools/build-lock.sh
 
 # The commit, checked before anything is built. Only the clone's own .git counts, not that of a
 # repository the sources were unpacked in. GIT_OPTIONAL_LOCKS=0: looking does not rewrite the
@@ -35,8 +37,6 @@ if [ -n "$changes" ]; then
   dirty=-dirty
 fi
 source_commit=$commit$dirty
-# shellcheck source=tools/build-lock.sh
-. tools/build-lock.sh
 tools/install-deps.sh
 
 # Every file's time: the commit's, or SOURCE_DATE_EPOCH's when it is set (the reproducible-builds
