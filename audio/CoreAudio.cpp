@@ -63,10 +63,12 @@ PROPERTYKEY KeyOf(TEndpointKey Key)
 }
 
 // A call that reports success but hands back no interface has failed: E_POINTER, never a null
-// pointer called through.
-HRESULT Given(HRESULT Code, const void* Interface)
+// pointer called through. Interface is taken by reference, so it is read after the call that Code
+// comes from has written it, whatever the order in which the arguments are evaluated.
+template <typename Interface>
+HRESULT Given(HRESULT Code, const UniqueInterface<Interface>& Got)
 {
-    return SUCCEEDED(Code) && !Interface ? E_POINTER : Code;
+    return SUCCEEDED(Code) && !Got.get() ? E_POINTER : Code;
 }
 
 // Makes a call that hands back an interface and, when it succeeded, gives the interface to a new
@@ -75,7 +77,7 @@ template <typename Wrapper, typename Interface, typename Seam, typename Call>
 HRESULT HandBack(std::unique_ptr<Seam>& Out, Call MakeCall)
 {
     UniqueInterface<Interface> got;
-    const HRESULT code = Given(MakeCall(got.put()), got.get());
+    const HRESULT code = Given(MakeCall(got.put()), got);
     if (SUCCEEDED(code))
         Out = std::make_unique<Wrapper>(got.release());
     return code;
@@ -135,7 +137,7 @@ HRESULT CallOn(Object& Held, const IID& Id, Call Method)
 {
     UniqueInterface<Wanted> wanted;
     const HRESULT code =
-        Given(Held->QueryInterface(Id, reinterpret_cast<void**>(wanted.put())), wanted.get());
+        Given(Held->QueryInterface(Id, reinterpret_cast<void**>(wanted.put())), wanted);
     return FAILED(code) ? code : Method(*wanted.get());
 }
 
@@ -314,7 +316,7 @@ public:
         UniqueInterface<IMMEndpoint> endpoint;
         HRESULT code = Given(
             m_device->QueryInterface(kEndpointInterface, reinterpret_cast<void**>(endpoint.put())),
-            endpoint.get());
+            endpoint);
         if (FAILED(code))
             return code;
         EDataFlow flow = eRender;
@@ -404,7 +406,7 @@ public:
         return Given(CoCreateInstance(kDeviceEnumeratorClass, nullptr, CLSCTX_INPROC_SERVER,
                                       kDeviceEnumeratorInterface,
                                       reinterpret_cast<void**>(m_enumerator.put())),
-                     m_enumerator.get());
+                     m_enumerator);
     }
     HRESULT EnumAudioEndpoints(std::unique_ptr<IEndpointCollection>& Collection) override
     {
