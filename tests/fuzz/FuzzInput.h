@@ -1,7 +1,7 @@
 // The fuzzer's bytes as the answers of a scripted platform: each fake takes what it needs, call by
 // call, and when the bytes run out it answers the same way every time (a count of 0, a failure).
-// Everything is taken from the end of the input (FuzzedDataProvider's integers), so that the seed
-// script (make-seeds.py) writes a seed as the answers in the order they are asked for, reversed.
+// Everything is taken from the end of the input (FuzzedDataProvider's integers), so that
+// make-corpus.py writes a starting input as the answers in the order they are asked for, reversed.
 #pragma once
 
 #include <cstddef>

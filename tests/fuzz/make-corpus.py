@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
-"""Writes the fuzz targets' seed inputs into tests/fuzz/corpus/<target>/seed-*.
+"""Writes the fuzz targets' starting inputs into tests/fuzz/corpus/<target>/start-*.
 
 The fakes take their answers from the end of the input, call by call (FuzzedDataProvider's
 integers, the first byte taken the most significant); KorvaleReport's arguments come from the
-front. A seed is written here as the answers in the order the program asks for them, as
-tests/fuzz/FuzzedMixer.cpp, FuzzedEndpoints.cpp and the targets read them. Seeds of other inputs
+front. A starting input is written here as the answers in the order the program asks for them, as
+tests/fuzz/FuzzedMixer.cpp, FuzzedEndpoints.cpp and the targets read them. Starting inputs of other kinds
 (regression-*) are kept as they were found.
 """
 import pathlib
@@ -166,13 +166,13 @@ def two_device_tree(mixer, with_ids):
     mixer.close()
 
 
-def tree_seeds():
-    seeds = {}
+def tree_inputs():
+    inputs = {}
     for name, windows in (("two-devices-xp", 5), ("two-devices-vista", 6)):
         mixer = Mixer()
         mixer.byte(windows)
         two_device_tree(mixer, windows >= 6)
-        seeds[name] = mixer.data()
+        inputs[name] = mixer.data()
     # A device that fails its capabilities, one that cannot be opened, one whose line fails.
     mixer = Mixer()
     mixer.byte(5)
@@ -186,11 +186,11 @@ def tree_seeds():
     mixer.ok()
     mixer.line("Speakers", SPEAKERS, failure=14)
     mixer.close()
-    seeds["failures"] = mixer.data()
-    return seeds
+    inputs["failures"] = mixer.data()
+    return inputs
 
 
-def caps_seeds():
+def caps_inputs():
     mixer = Mixer()
     mixer.count(2)
     mixer.caps("SB Live! Wave Device", 4, mid=2, pid=104, wide=False)
@@ -198,7 +198,7 @@ def caps_seeds():
     return {"two-devices": mixer.data()}
 
 
-def volume_seeds():
+def volume_inputs():
     mixer = Mixer()
     mixer.count(1)
     mixer.caps("SB Live! Wave Device", 2, wide=False)
@@ -212,8 +212,8 @@ def volume_seeds():
     return {"speakers": mixer.data()}
 
 
-def args_seeds():
-    seeds = {}
+def args_inputs():
+    inputs = {}
     for name, arguments, windows in (
         ("tree-json", ["--tree", "--json"], 6),
         ("device-by-name", ["--device", "in", "--tree"], 5),
@@ -224,14 +224,14 @@ def args_seeds():
             mixer.argument(argument)
         mixer.byte(windows)
         two_device_tree(mixer, False)
-        seeds[name] = mixer.data()
+        inputs[name] = mixer.data()
     for name, arguments in (("usage", ["--tree", "--caps"]), ("help", ["--help"])):
         answers = Answers()
         answers.byte(len(arguments))
         for argument in arguments:
             answers.argument(argument)
-        seeds[name] = answers.data()
-    return seeds
+        inputs[name] = answers.data()
+    return inputs
 
 
 class Endpoints(Answers):
@@ -324,7 +324,7 @@ def endpoint_list(answers, audio):
         answers.text(endpoint_id)
 
 
-def endpoints_seeds():
+def endpoints_inputs():
     answers = Endpoints()
     answers.byte(10)
     answers.byte(1)
@@ -340,7 +340,7 @@ def endpoints_seeds():
     return {"two-endpoints": answers.data(), "unavailable": unavailable.data()}
 
 
-def version_seeds():
+def version_inputs():
     """A block with a translation (0409, 04E4) and a value of native wide characters."""
     answers = Answers()
     answers.byte(9)  # ProductName
@@ -370,13 +370,13 @@ def version_seeds():
 
 
 def main():
-    for target, seeds in (("tree", tree_seeds()), ("caps", caps_seeds()),
-                          ("volume", volume_seeds()), ("args", args_seeds()),
-                          ("endpoints", endpoints_seeds()), ("version", version_seeds())):
+    for target, inputs in (("tree", tree_inputs()), ("caps", caps_inputs()),
+                           ("volume", volume_inputs()), ("args", args_inputs()),
+                           ("endpoints", endpoints_inputs()), ("version", version_inputs())):
         folder = CORPUS / target
         folder.mkdir(parents=True, exist_ok=True)
-        for name, data in seeds.items():
-            (folder / ("seed-" + name)).write_bytes(data)
+        for name, data in inputs.items():
+            (folder / ("start-" + name)).write_bytes(data)
 
 
 if __name__ == "__main__":
