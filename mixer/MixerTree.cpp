@@ -354,13 +354,19 @@ void ReadWaveLinksOf(IMixer& Mixer, bool Capture, bool WithEndpointIds,
     }
 }
 
-int CountLineFailures(const TMixerLineNode& Line)
+int CountOf(const std::vector<TMixerFailure>& Failures, TFailureFilter Counted)
 {
-    int count = static_cast<int>(Line.Failures.size());
+    return static_cast<int>(Counted ? std::count_if(Failures.begin(), Failures.end(), Counted)
+                                    : Failures.size());
+}
+
+int CountLineFailures(const TMixerLineNode& Line, TFailureFilter Counted)
+{
+    int count = CountOf(Line.Failures, Counted);
     for (const TMixerControlNode& control : Line.Controls)
-        count += static_cast<int>(control.Failures.size());
+        count += CountOf(control.Failures, Counted);
     for (const TMixerLineNode& source : Line.Sources)
-        count += CountLineFailures(source);
+        count += CountLineFailures(source, Counted);
     return count;
 }
 
@@ -445,13 +451,13 @@ int CountFailures(const TMixerTree& Tree)
     return count;
 }
 
-int CountFailures(const TMixerDeviceNode& Device)
+int CountFailures(const TMixerDeviceNode& Device, TFailureFilter Counted)
 {
-    int count = static_cast<int>(Device.Failures.size());
+    int count = CountOf(Device.Failures, Counted);
     for (const TWaveLink& link : Device.WaveLinks)
-        count += static_cast<int>(link.Failures.size());
+        count += CountOf(link.Failures, Counted);
     for (const TMixerLineNode& line : Device.DestinationLines)
-        count += CountLineFailures(line);
+        count += CountLineFailures(line, Counted);
     return count;
 }
 

@@ -154,8 +154,11 @@ std::vector<TWaveLink> ReadWaveLinks(IMixer& Mixer, bool WithEndpointIds = true,
 /// pass a copy to keep them).
 void AttachWaveLinks(std::vector<TMixerDeviceNode>& Devices, std::vector<TWaveLink> Links);
 
-/// How many calls failed in the device's tree, its wave links' included.
-int CountFailures(const TMixerDeviceNode& Device);
+/// Picks the failures to count; null counts every one.
+using TFailureFilter = bool (*)(const TMixerFailure&);
+
+/// How many calls failed in the device's tree, its wave links' included (of those Counted picks).
+int CountFailures(const TMixerDeviceNode& Device, TFailureFilter Counted = nullptr);
 int CountFailures(const TMixerTree& Tree);
 
 /// The device a --device argument names: an index, or a whole name or a unique part of one

@@ -12,32 +12,11 @@ namespace {
 // The failures of calls that answered with a result code other than success: those the mixer
 // answered with. (Counts over their limits, records left unwritten and memory that could not be
 // had, an endpoint identifier's size over its limit among them, are the walk's own.)
-int CountCodes(const std::vector<TMixerFailure>& Failures)
+// A failure the mixer answered with: not a count over a limit, records left unwritten or memory,
+// which are the walk's own.
+bool Answered(const TMixerFailure& Failure)
 {
-    return static_cast<int>(
-        std::count_if(Failures.begin(), Failures.end(), [](const TMixerFailure& Failure) {
-            return Failure.Code != MMSYSERR_NOERROR && Failure.Call != kMemoryFailure;
-        }));
-}
-
-int AnsweredFailures(const TMixerLineNode& Line)
-{
-    int count = CountCodes(Line.Failures);
-    for (const TMixerControlNode& control : Line.Controls)
-        count += CountCodes(control.Failures);
-    for (const TMixerLineNode& source : Line.Sources)
-        count += AnsweredFailures(source);
-    return count;
-}
-
-int AnsweredFailures(const TMixerDeviceNode& Device)
-{
-    int count = CountCodes(Device.Failures);
-    for (const TWaveLink& link : Device.WaveLinks)
-        count += CountCodes(link.Failures);
-    for (const TMixerLineNode& line : Device.DestinationLines)
-        count += AnsweredFailures(line);
-    return count;
+    return Failure.Code != MMSYSERR_NOERROR && Failure.Call != kMemoryFailure;
 }
 
 // A control's values, and their readings in decibels and percent, one per channel, and for a
@@ -84,10 +63,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     AttachWaveLinks(tree.Devices,
                     ReadWaveLinks(mixer, MixerIsSessionScoped(context), &tree.Failures));
     TReadBudget budget;
-    int answered = CountCodes(tree.Failures);
+    int answered =
+        static_cast<int>(std::count_if(tree.Failures.begin(), tree.Failures.end(), Answered));
     for (TMixerDeviceNode& device : tree.Devices) {
         WalkMixerDevice(mixer, device, budget);
-        answered += AnsweredFailures(device);
+        answered += CountFailures(device, Answered);
     }
     FuzzCheck(mixer.OpenHandles() == 0, "a mixer left open");
     if (answered != mixer.ShownFailures()) {
