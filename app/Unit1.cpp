@@ -4,12 +4,12 @@
 #include <imm.h>
 
 #include <algorithm>
-#include <exception>
+#include <utility>
 #include <iterator>
 #include <vector>
 
-#include "app/FormFont.h"
 #include "app/MemoLines.h"
+#include "app/SystemFormFont.h"
 #include "info/Info.h"
 #include "info/InfoForm.h"
 #include "mixer/Reports.h"
@@ -23,7 +23,7 @@ const wchar_t kFormClass[] = L"TForm1";
 const wchar_t kTabSheetClass[] = L"TTabSheet";
 const wchar_t kPanelClass[] = L"TPanel";
 
-// The layout, in pixels at 96 pixels per inch.
+// The layout, in pixels at 96 DPI: Scaled gives it at the window's DPI.
 constexpr POINT kFormPosition = {192, 107};
 constexpr SIZE kFormClientSize = {534, 362};
 constexpr int kStripHeight = 41;
@@ -38,6 +38,7 @@ constexpr int kPageCount = 2;
 constexpr UINT kFillHiddenPages = WM_APP + 1;
 constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
+// The icons at the screen's DPI (a window at another sets its own).
 void RegisterFormClass()
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -50,80 +51,13 @@ void RegisterFormClass()
     RegisterWindowClass(form);
 }
 
-struct TFaceCollection {
-    std::vector<std::wstring> Faces;
-    bool UntilStandIn = false; // stop at the first face that may stand in for the preferred ones
-    std::exception_ptr Error;  // what stopped the enumeration, thrown again outside it
-};
-
-int CALLBACK CollectFace(const LOGFONTW* Font, const TEXTMETRICW*, DWORD, LPARAM Collection)
-{
-    auto* collection = reinterpret_cast<TFaceCollection*>(Collection);
-    try {
-        collection->Faces.push_back(Font->lfFaceName);
-        return collection->UntilStandIn && IsStandInFace(collection->Faces.back()) ? 0 : 1;
-    } catch (...) {
-        // Never through the system's frames: stop the enumeration and pass it on afterwards.
-        collection->Error = std::current_exception();
-        return 0;
-    }
-}
-
-// The Shift-JIS faces named Face (all of them when Face is empty), in the system's order.
-std::vector<std::wstring> EnumerateShiftJisFaces(const wchar_t* Face, bool UntilStandIn)
-{
-    TFaceCollection collection;
-    collection.UntilStandIn = UntilStandIn;
-    {
-        const ScopedWindowDC screen(nullptr);
-        LOGFONTW query{};
-        query.lfCharSet = SHIFTJIS_CHARSET;
-        lstrcpynW(query.lfFaceName, Face, LF_FACESIZE);
-        EnumFontFamiliesExW(screen.get(), &query, CollectFace,
-                            reinterpret_cast<LPARAM>(&collection), 0);
-    }
-    if (collection.Error)
-        std::rethrow_exception(collection.Error);
-    return std::move(collection.Faces);
-}
-
-// The Shift-JIS faces that decide the window's font. Looking the preferred faces up by name is
-// much quicker than enumerating every face, and where none is installed the enumeration stops at
-// the first face that may stand in: the choice is the same as from the whole list.
-std::vector<std::wstring> ShiftJisFaces()
-{
-    for (const wchar_t* preferred : PreferredFormFaces()) {
-        std::vector<std::wstring> faces = EnumerateShiftJisFaces(preferred, false);
-        if (!faces.empty())
-            return faces; // as the system names them
-    }
-    return EnumerateShiftJisFaces(L"", true);
-}
-
-std::wstring MessageFontFace()
-{
-    NONCLIENTMETRICSW metrics{};
-    // The structure grew in Vista; the size of the old one is what every system accepts.
-    metrics.cbSize = offsetof(NONCLIENTMETRICSW, lfMessageFont) + sizeof metrics.lfMessageFont;
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
-        return L"MS Shell Dlg 2";
-    return metrics.lfMessageFont.lfFaceName;
-}
-
-UniqueFont CreateFormFont()
-{
-    const TFontChoice choice = ChooseFormFont(ShiftJisFaces(), MessageFontFace());
-    return MakeFont(choice.Face.c_str(), kFontHeight, FW_NORMAL, false,
-                    choice.ShiftJis ? SHIFTJIS_CHARSET : DEFAULT_CHARSET);
-}
-
 HWND CreateMemo(HWND Parent)
 {
     const HWND memo =
         CreateChild(L"EDIT", L"",
                     WS_VISIBLE | WS_TABSTOP | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE |
                         ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL,
-                    WS_EX_CLIENTEDGE, Parent, 0, kStripHeight, 0, 0);
+                    WS_EX_CLIENTEDGE, Parent, 0, 0, 0, 0);
     // Reports may run long: lift the default limit of about 32,000 characters, which would
     // silently drop later lines.
     SendMessageW(memo, EM_SETLIMITTEXT, 0, 0);
@@ -136,6 +70,23 @@ HWND CreateButton(HWND Parent, const wchar_t* Caption, const RECT& Rect)
 {
     return CreateChild(L"BUTTON", Caption, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, Parent,
                        Rect.left, Rect.top, Width(Rect), Height(Rect));
+}
+
+// The window's outer size for a client area of the design's size at Dpi.
+SIZE FrameSize(UINT Dpi)
+{
+    RECT frame = {0, 0, Scaled(kFormClientSize.cx, Dpi), Scaled(kFormClientSize.cy, Dpi)};
+    AdjustFrameForDpi(frame, kFormStyle, 0, Dpi);
+    return {Width(frame), Height(frame)};
+}
+
+// Puts Control (when it exists) at Design scaled for Dpi.
+void Place(HWND Control, const RECT& Design, UINT Dpi)
+{
+    if (!Control)
+        return;
+    const RECT rect = Scaled(Design, Dpi);
+    MoveWindow(Control, rect.left, rect.top, Width(rect), Height(rect), TRUE);
 }
 
 void AddTab(HWND TabControl, int Index, const wchar_t* Caption)
@@ -154,10 +105,11 @@ TForm1::TForm1()
     RegisterContainerClass(kTabSheetClass);
     RegisterContainerClass(kPanelClass);
 
-    RECT frame = {0, 0, kFormClientSize.cx, kFormClientSize.cy};
-    AdjustWindowRectEx(&frame, kFormStyle, FALSE, 0);
-    Create(0, kFormClass, L"Form1", kFormStyle, kFormPosition.x, kFormPosition.y, Width(frame),
-           Height(frame), nullptr, "The main window could not be created.");
+    // Laid out for the screen's DPI; FormCreate fits it to its monitor's, should that differ.
+    const POINT position = Scaled(kFormPosition, m_dpi);
+    const SIZE frame = FrameSize(m_dpi);
+    Create(0, kFormClass, L"Form1", kFormStyle, position.x, position.y, frame.cx, frame.cy, nullptr,
+           "The main window could not be created.");
 }
 
 TForm1::~TForm1()
@@ -181,6 +133,9 @@ LRESULT TForm1::HandleMessage(UINT Message, WPARAM WParam, LPARAM LParam)
     case kFillHiddenPages:
         for (int page = 0; page < kPageCount; ++page)
             FillPage(page);
+        return 0;
+    case kDpiChangedMessage:
+        DpiChanged(LOWORD(WParam), *reinterpret_cast<const RECT*>(LParam));
         return 0;
     case WM_SIZE:
         // The first show sends one with the size the window was laid out for at creation.
@@ -220,7 +175,10 @@ LRESULT TForm1::HandleMessage(UINT Message, WPARAM WParam, LPARAM LParam)
 // to that page, and the first paint does not wait for them.
 void TForm1::FormCreate()
 {
-    m_font = CreateFormFont();
+    m_face = SystemFormFont();
+    FitFrameToDpi();
+    m_font = MakeFormFont();
+    SetWindowIconsForDpi(m_hwnd, L"MAINICON", m_dpi);
     CreateControls();
     SendMessageW(PageControl1, TCM_SETCURSEL, kStartPage, 0);
     FillPage(kStartPage);
@@ -243,7 +201,7 @@ void TForm1::CreateControls()
                             PageControl1, 0, 0, 0, 0);
 
     // Made after the tab control and raised above it, so it shows over whichever page is shown.
-    BtnVersion = CreateButton(m_hwnd, L"Version", kBtnVersion);
+    BtnVersion = CreateButton(m_hwnd, L"Version", Scaled(kBtnVersion, m_dpi));
     SetWindowPos(BtnVersion, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     SetFontOfChildren(m_hwnd, m_font.get());
 }
@@ -256,23 +214,26 @@ void TForm1::FillPage(int Index)
         return;
     if (Index == 0) {
         Panel1 = CreateChild(kPanelClass, L"", WS_VISIBLE, WS_EX_CONTROLPARENT, TabSheet1, 0, 0, 0,
-                             kStripHeight);
-        BtnmixerGetDevCaps = CreateButton(Panel1, L"mixerGetDevCaps", kBtnmixerGetDevCaps);
+                             Scaled(kStripHeight, m_dpi));
+        BtnmixerGetDevCaps =
+            CreateButton(Panel1, L"mixerGetDevCaps", Scaled(kBtnmixerGetDevCaps, m_dpi));
         Memo1 = CreateMemo(TabSheet1);
     } else {
         Panel2 = CreateChild(kPanelClass, L"", WS_VISIBLE, WS_EX_CONTROLPARENT, TabSheet2, 0, 0, 0,
-                             kStripHeight);
-        Button1 = CreateButton(Panel2, L"マスタ音量を取得", kButton1);
+                             Scaled(kStripHeight, m_dpi));
+        Button1 = CreateButton(Panel2, L"マスタ音量を取得", Scaled(kButton1, m_dpi));
         Memo2 = CreateMemo(TabSheet2);
+        const RECT label = Scaled(kLabel1, m_dpi);
         Label1 = CreateChild(L"STATIC", L"Speaker volume of every mixer", WS_VISIBLE | SS_LEFT, 0,
-                             Panel2, kLabel1.left, kLabel1.top, Width(kLabel1), Height(kLabel1));
+                             Panel2, label.left, label.top, Width(label), Height(label));
     }
     SetFontOfChildren(sheet, m_font.get());
     LayOutPage(sheet);
 }
 
 // The tab control fills the client area, the pages its display area; on each page the strip
-// keeps the top 41 pixels and the text box takes the rest. Buttons and label keep their places.
+// keeps the top (41 pixels at 96 DPI) and the text box takes the rest. Buttons and label keep
+// their places.
 void TForm1::FormResize()
 {
     RECT client;
@@ -298,8 +259,48 @@ void TForm1::LayOutPage(HWND Sheet)
         return;
     RECT page;
     GetClientRect(Sheet, &page);
-    MoveWindow(strip, 0, 0, page.right, kStripHeight, TRUE);
-    MoveWindow(memo, 0, kStripHeight, page.right, std::max(0L, page.bottom - kStripHeight), TRUE);
+    const int stripHeight = Scaled(kStripHeight, m_dpi);
+    MoveWindow(strip, 0, 0, page.right, stripHeight, TRUE);
+    MoveWindow(memo, 0, stripHeight, page.right, std::max(0L, page.bottom - stripHeight), TRUE);
+}
+
+UniqueFont TForm1::MakeFormFont() const
+{
+    return MakeFont(m_face.Face.c_str(), Scaled(kFontHeight, m_dpi), FW_NORMAL, false,
+                    m_face.ShiftJis ? SHIFTJIS_CHARSET : DEFAULT_CHARSET);
+}
+
+// A window created on a monitor whose DPI is not the screen's takes the size for that DPI.
+void TForm1::FitFrameToDpi()
+{
+    const UINT shownAt = WindowDpi(m_hwnd);
+    if (shownAt == m_dpi)
+        return;
+    m_dpi = shownAt;
+    const SIZE frame = FrameSize(m_dpi);
+    SetWindowPos(m_hwnd, nullptr, 0, 0, frame.cx, frame.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Moved to a monitor of another DPI: the font, the icons and every place and size for the new
+// DPI, in the rectangle the system suggests.
+void TForm1::DpiChanged(UINT Dpi, const RECT& Suggested)
+{
+    m_dpi = Dpi;
+    UniqueFont font = MakeFormFont();
+    SetFontOfChildren(m_hwnd, font.get());
+    m_font = std::move(font); // the controls have let go of the old one
+    SetWindowIconsForDpi(m_hwnd, L"MAINICON", m_dpi);
+    Place(BtnVersion, kBtnVersion, m_dpi);
+    Place(BtnmixerGetDevCaps, kBtnmixerGetDevCaps, m_dpi);
+    Place(Button1, kButton1, m_dpi);
+    Place(Label1, kLabel1, m_dpi);
+    SetWindowPos(m_hwnd, nullptr, Suggested.left, Suggested.top, Width(Suggested),
+                 Height(Suggested), SWP_NOZORDER | SWP_NOACTIVATE);
+    // The strips' height changes even where the client area's size does not.
+    m_laidOut = {-1, -1};
+    FormResize();
+    RedrawWindow(m_hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void TForm1::ButtonClick(HWND Sender)

@@ -4,13 +4,18 @@
 // text box below it that the page's report appends to: "Querying Devices" lists the mixer devices'
 // capabilities, "TabSheet2" reads the speaker volumes. The Version button belongs to the window
 // itself and lies above whichever page is shown.
+//
+// The layout is the one designed in pixels at 96 DPI, scaled for the DPI of the monitor the
+// window is on, and laid out again when the window moves to a monitor of another DPI.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
+#include "app/FormFont.h"
 #include "platform/BaseWindow.h"
+#include "platform/Dpi.h"
 #include "platform/WinHandles.h"
 
 class TForm1 : public BaseWindow<TForm1> {
@@ -51,13 +56,18 @@ private:
     void FillPage(int Index);
     void LayOutPage(HWND Sheet);
     void FormResize();
+    void FitFrameToDpi();
+    void DpiChanged(UINT Dpi, const RECT& Suggested);
+    UniqueFont MakeFormFont() const;
     void ButtonClick(HWND Sender);
     void ShowActivePage();
     void SelectPage(int Index);
     void FocusNextControl(bool Backward);
     HWND ActivePage() const;
 
-    UniqueFont m_font;
+    UINT m_dpi = ScreenDpi();        // the DPI the window is laid out for
+    TFontChoice m_face;              // the font's face, chosen once
+    UniqueFont m_font;               // the face at the size for m_dpi
     SIZE m_laidOut = {-1, -1};       // the client size the controls were last laid out for
     HWND m_focusedControl = nullptr; // given back the focus when the window is activated again
 };

@@ -27,8 +27,9 @@ const wchar_t kMailAddress[] = L"fernwick@korvale.example";
 // Label1's hint: a web search for the author's handle.
 const wchar_t kSearchAddress[] = L"https://duckduckgo.com/?q=Fernwick";
 
-// Pixels, unscaled: the panel's place in the window, its border, and the space the controls keep
-// from the panel's right and bottom edges (as they do from its left and top ones).
+// Pixels at 96 DPI, scaled for the window's: the panel's place in the window, its border, and the
+// space the controls keep from the panel's right and bottom edges (as they do from its left and
+// top ones).
 constexpr POINT kPanelPosition = {8, 8};
 constexpr int kPanelBorder = 10;
 constexpr int kContentMargin = 8;
@@ -42,6 +43,23 @@ constexpr COLORREF kNavy = RGB(0, 0, 128);
 constexpr COLORREF kMaroon = RGB(128, 0, 0);
 constexpr COLORREF kTeal = RGB(0, 128, 128);
 constexpr COLORREF kGreen = RGB(0, 128, 0);
+
+// The labels' fonts, by their sizes at 96 DPI.
+struct TFontDesign {
+    const wchar_t* Face;
+    int Height; // pixels, the characters' height
+    int Weight;
+    bool Underline;
+    BYTE Charset;
+};
+enum TFontRole { frWindow, frLink, frHeading, frExeName, frDescription };
+const TFontDesign kFonts[] = {
+    {L"Arial", 13, FW_NORMAL, false, ANSI_CHARSET},      // frWindow
+    {L"Arial", 13, FW_NORMAL, true, ANSI_CHARSET},       // frLink
+    {L"Arial", 13, FW_BOLD, false, ANSI_CHARSET},        // frHeading
+    {L"Arial", 27, FW_NORMAL, false, ANSI_CHARSET},      // frExeName
+    {L"Tahoma", 12, FW_NORMAL, false, SHIFTJIS_CHARSET}, // frDescription
+};
 
 // How a label looks: its font, its text colour and whether it is a link (hand cursor).
 enum class TLook {
@@ -106,6 +124,24 @@ HWND TInfoForm::*const kStatusLabels[] = {
     &TInfoForm::LblPagedPoolUsage, &TInfoForm::LblNonPagedPoolUsage, &TInfoForm::LblProcessTime,
 };
 
+TFontRole FontRole(TLook Look)
+{
+    switch (Look) {
+    case TLook::Description:
+        return frDescription;
+    case TLook::ExeName:
+        return frExeName;
+    case TLook::WebLink:
+    case TLook::FolderLink:
+        return frLink;
+    case TLook::SystemHeading:
+    case TLook::ProcessHeading:
+        return frHeading;
+    default:
+        return frWindow;
+    }
+}
+
 bool IsLink(TLook Look)
 {
     return Look == TLook::ExeName || Look == TLook::WebLink || Look == TLook::FolderLink;
@@ -142,11 +178,18 @@ bool Resize(HWND Control, int NewWidth, int NewHeight)
     return true;
 }
 
+void MoveTo(HWND Control, POINT Position)
+{
+    SetWindowPos(Control, nullptr, Position.x, Position.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void RegisterFormClass()
 {
+    // The icon at the screen's DPI (a window at another sets its own). No background brush:
+    // FormPaint paints the whole client area.
     TWindowClass form{kFormClass, TInfoForm::WindowProc};
     form.Icon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
-    // No background brush: FormPaint paints the whole client area.
     RegisterWindowClass(form);
 }
 
@@ -180,6 +223,9 @@ LRESULT TInfoForm::HandleMessage(UINT Message, WPARAM WParam, LPARAM LParam)
         if (HIWORD(WParam) == STN_CLICKED && LParam)
             LabelClick(reinterpret_cast<HWND>(LParam));
         return 0;
+    case kDpiChangedMessage:
+        DpiChanged(LOWORD(WParam), *reinterpret_cast<const RECT*>(LParam));
+        return 0;
     case WM_CTLCOLORSTATIC:
         return LabelColors(reinterpret_cast<HDC>(WParam), reinterpret_cast<HWND>(LParam));
     case WM_TIMER:
@@ -210,10 +256,6 @@ void TInfoForm::FormCreate()
     GetVersionInfoValue(kVerFileDescription, exePath, description);
     SetWindowTextW(LblFileDescription, description.c_str());
     SetWindowTextW(LblExeName, ExtractFileName(exePath).c_str());
-    SendMessageW(AppIcon, STM_SETICON,
-                 reinterpret_cast<WPARAM>(LoadImageW(GetModuleHandleW(nullptr), L"MAINICON",
-                                                     IMAGE_ICON, kIconSize, kIconSize, LR_SHARED)),
-                 0);
     UpdateStatus();
     std::string system;
     GetOSDescription(system);
@@ -235,48 +277,66 @@ void TInfoForm::CreateControls()
     m_measuring.reset(CreateCompatibleDC(nullptr));
     if (!m_measuring)
         throw TError("The information window could not measure its texts.");
-    // Pixel sizes, unscaled whatever the screen's dots per inch.
-    m_fonts.Window = MakeFont(L"Arial", 13, FW_NORMAL, false, ANSI_CHARSET);
-    m_fonts.Link = MakeFont(L"Arial", 13, FW_NORMAL, true, ANSI_CHARSET);
-    m_fonts.Heading = MakeFont(L"Arial", 13, FW_BOLD, false, ANSI_CHARSET);
-    m_fonts.ExeName = MakeFont(L"Arial", 27, FW_NORMAL, false, ANSI_CHARSET);
-    m_fonts.Description = MakeFont(L"Tahoma", 12, FW_NORMAL, false, SHIFTJIS_CHARSET);
+    m_dpi = WindowDpi(m_hwnd);
 
     PnlBack = CreateChild(kPanelClass, L"", WS_VISIBLE | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT,
-                          m_hwnd, kPanelPosition.x, kPanelPosition.y, 0, 0);
+                          m_hwnd, 0, 0, 0, 0);
     AppIcon = CreateChild(kImageClass, L"", WS_VISIBLE | SS_ICON | SS_REALSIZECONTROL, 0, PnlBack,
-                          kPanelBorder + kAppIconPosition.x, kPanelBorder + kAppIconPosition.y,
-                          kIconSize, kIconSize);
+                          0, 0, 0, 0);
     for (const TLabel& label : kLabels) {
         const DWORD style = (label.Visible ? WS_VISIBLE : 0) | WS_CLIPSIBLINGS |
                             (IsLink(label.Look) ? SS_NOTIFY : 0);
-        const HWND control = CreateChild(
-            IsLink(label.Look) ? kLinkLabelClass : kLabelClass, label.Text, style, 0, PnlBack,
-            kPanelBorder + label.Position.x, kPanelBorder + label.Position.y, 0, 0);
+        const HWND control = CreateChild(IsLink(label.Look) ? kLinkLabelClass : kLabelClass,
+                                         label.Text, style, 0, PnlBack, 0, 0, 0, 0);
         // A new window goes below its siblings; a later label lies over an earlier one.
         SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-        const UniqueFont* font = &m_fonts.Window;
-        switch (label.Look) {
-        case TLook::Description:
-            font = &m_fonts.Description;
-            break;
-        case TLook::ExeName:
-            font = &m_fonts.ExeName;
-            break;
-        case TLook::WebLink:
-        case TLook::FolderLink:
-            font = &m_fonts.Link;
-            break;
-        case TLook::SystemHeading:
-        case TLook::ProcessHeading:
-            font = &m_fonts.Heading;
-            break;
-        default:
-            break;
-        }
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font->get()), FALSE);
         this->*label.Field = control;
     }
+    ApplyDpi();
+}
+
+std::vector<UniqueFont> TInfoForm::MakeFonts() const
+{
+    std::vector<UniqueFont> fonts;
+    for (const TFontDesign& font : kFonts)
+        fonts.push_back(MakeFont(font.Face, Scaled(font.Height, m_dpi), font.Weight, font.Underline,
+                                 font.Charset));
+    return fonts;
+}
+
+// The fonts, the icons and the controls' places for m_dpi. The labels' sizes follow from their
+// fonts (AutoSize).
+void TInfoForm::ApplyDpi()
+{
+    const int border = Scaled(kPanelBorder, m_dpi);
+    std::vector<UniqueFont> fonts = MakeFonts();
+    for (const TLabel& label : kLabels) {
+        const HWND control = this->*label.Field;
+        SendMessageW(control, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(fonts[FontRole(label.Look)].get()), TRUE);
+        const POINT position = Scaled(label.Position, m_dpi);
+        MoveTo(control, {border + position.x, border + position.y});
+    }
+    m_fonts = std::move(fonts); // the labels have let go of the old ones
+    MoveTo(PnlBack, Scaled(kPanelPosition, m_dpi));
+
+    const int iconSize = Scaled(kIconSize, m_dpi);
+    SendMessageW(AppIcon, STM_SETICON, reinterpret_cast<WPARAM>(ProgramIcon(L"MAINICON", iconSize)),
+                 0);
+    const POINT icon = Scaled(kAppIconPosition, m_dpi);
+    SetWindowPos(AppIcon, nullptr, border + icon.x, border + icon.y, iconSize, iconSize,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowIconsForDpi(m_hwnd, L"MAINICON", m_dpi);
+}
+
+// Moved to a monitor of another DPI: laid out for it, in the place the system suggests.
+void TInfoForm::DpiChanged(UINT Dpi, const RECT& Suggested)
+{
+    m_dpi = Dpi;
+    ApplyDpi();
+    SetWindowPos(m_hwnd, nullptr, Suggested.left, Suggested.top, Width(Suggested),
+                 Height(Suggested), SWP_NOZORDER | SWP_NOACTIVATE);
+    AutoSize(); // the fonts' sizes need not be the old ones' scaled exactly
 }
 
 // Every label fits its text; the panel fits the visible controls, with its border; the window
@@ -296,23 +356,27 @@ bool TInfoForm::FitLabel(HWND Label)
 
 void TInfoForm::FitPanelAndWindow()
 {
-    LONG right = kAppIconPosition.x + kIconSize;
-    LONG bottom = kAppIconPosition.y + kIconSize;
+    const POINT icon = Scaled(kAppIconPosition, m_dpi);
+    LONG right = icon.x + Scaled(kIconSize, m_dpi);
+    LONG bottom = icon.y + Scaled(kIconSize, m_dpi);
     for (const TLabel& label : kLabels) {
         if (!label.Visible)
             continue;
         RECT bounds;
         GetWindowRect(this->*label.Field, &bounds);
-        right = std::max(right, label.Position.x + Width(bounds));
-        bottom = std::max(bottom, label.Position.y + Height(bounds));
+        const POINT position = Scaled(label.Position, m_dpi);
+        right = std::max(right, position.x + Width(bounds));
+        bottom = std::max(bottom, position.y + Height(bounds));
     }
-    const int panelWidth = kPanelBorder + right + kContentMargin + kPanelBorder;
-    const int panelHeight = kPanelBorder + bottom + kContentMargin + kPanelBorder;
+    const int border = Scaled(kPanelBorder, m_dpi);
+    const int margin = Scaled(kContentMargin, m_dpi);
+    const int panelWidth = border + right + margin + border;
+    const int panelHeight = border + bottom + margin + border;
     Resize(PnlBack, panelWidth, panelHeight);
 
-    RECT frame = {0, 0, kPanelPosition.x + panelWidth + kPanelPosition.x,
-                  kPanelPosition.y + panelHeight + kPanelPosition.y};
-    AdjustWindowRectEx(&frame, kFormStyle, FALSE, 0);
+    const POINT panel = Scaled(kPanelPosition, m_dpi);
+    RECT frame = {0, 0, panel.x + panelWidth + panel.x, panel.y + panelHeight + panel.y};
+    AdjustFrameForDpi(frame, kFormStyle, 0, m_dpi);
     Resize(m_hwnd, Width(frame), Height(frame));
 }
 

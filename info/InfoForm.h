@@ -1,16 +1,21 @@
 // The information window TInfoForm of unit Info: the program's icon, name, description and
 // version, the running Windows, nine live status lines and a few links. Shown modally by the main
 // window's Version button; any key closes it.
+//
+// Designed in pixels at 96 DPI; laid out for the DPI of the monitor it is on, and again when it
+// moves to a monitor of another DPI.
 #pragma once
 
 #include <windows.h>
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "info/InfoPlatform.h"
 #include "info/Status.h"
 #include "platform/BaseWindow.h"
+#include "platform/Dpi.h"
 #include "platform/WinHandles.h"
 
 class TInfoForm : public BaseWindow<TInfoForm> {
@@ -73,11 +78,10 @@ public:
     void RefreshStatus(IStatusQueries& Queries);
 
 private:
-    struct TFonts {
-        UniqueFont Window, Link, Heading, ExeName, Description;
-    };
-
     void CreateControls();
+    std::vector<UniqueFont> MakeFonts() const;
+    void ApplyDpi();
+    void DpiChanged(UINT Dpi, const RECT& Suggested);
     void AutoSize();
     // Writes the nine lines from Queries; true when a label changed size.
     bool WriteStatusLines(IStatusQueries& Queries);
@@ -89,8 +93,9 @@ private:
     bool IsOwnKey(const MSG& Message) const;
 
     HWND m_owner;
-    TFonts m_fonts;
-    UniqueMemoryDC m_measuring;                              // where the labels' texts are measured
+    UINT m_dpi = kDesignDpi;         // the DPI the window is laid out for
+    std::vector<UniqueFont> m_fonts; // for m_dpi, in the order of the design's fonts
+    UniqueMemoryDC m_measuring;      // where the labels' texts are measured
     std::array<std::string, kStatusLineCount> m_statusLines; // as the labels show them (UTF-8)
     bool m_closed = false; // the modal loop's end: a key or the close box
 };

@@ -30,6 +30,7 @@ inline void CloseKernelHandle(HANDLE Handle)
 } // namespace WinHandlesDetail
 
 using UniqueFont = UniqueHandle<HFONT, DeleteObject>;
+using UniqueIcon = UniqueHandle<HICON, DestroyIcon>;
 using UniqueModule = UniqueHandle<HMODULE, FreeLibrary>;
 using UniqueMemoryDC = UniqueHandle<HDC, DeleteDC>;
 using UniqueKey = UniqueHandle<HKEY, RegCloseKey>;

@@ -3,13 +3,19 @@
 # title, optionally runs a command (to open another window, say), saves a picture and ends the
 # program:
 #   tools/screenshot.sh <program.exe> <window title> <picture.png> [command...]
-# Without a command the picture is of that window; with one, of the whole screen.
+# Without a command the picture is of that window; with one, of the whole screen. With KORVALE_DPI
+# set, the program runs at that DPI (the prefix's display setting is changed for good).
 # Meant to run inside tools/with-wine.sh, which provides the display and the Wine prefix.
 set -eu
 exe=$1
 title=$2
 picture=$3
 shift 3
+
+if [ -n "${KORVALE_DPI:-}" ]; then
+  "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$KORVALE_DPI" /f \
+    >/dev/null 2>&1
+fi
 
 "$WINE" "$exe" >/dev/null 2>&1 &
 pid=$!

@@ -13,7 +13,7 @@
 #                emulated machine with 32-bit Wine (tools/test-win32.sh; KORVALE_SKIP_32BIT=1
 #                skips it for a quick local run)
 # Installs what it needs first. Leaves screenshots of the main window and of the information
-# window in build/win64/.
+# window in build/win64/, at 96 DPI and at 144.
 set -eu
 cd "$(dirname "$0")/.."
 # shellcheck source=tools/build-lock.sh
@@ -37,6 +37,12 @@ HOME=$PWD/build/win64/home/null-alsa tools/with-wine.sh sh -c '
   ctest --preset win64 &&
   tools/screenshot.sh build/win64/bin/Korvale.exe Form1 build/win64/main-window.png &&
   tools/screenshot.sh build/win64/bin/Korvale.exe Form1 build/win64/info-window.png \
+    "$WINE" build/win64/bin/KorvalePilot.exe open-info'
+# The same at 144 DPI (150 percent), on a screen as much larger.
+# shellcheck disable=SC2016
+KORVALE_SCREEN=1536x1152 KORVALE_DPI=144 tools/with-wine.sh sh -c '
+  tools/screenshot.sh build/win64/bin/Korvale.exe Form1 build/win64/main-window-144dpi.png &&
+  tools/screenshot.sh build/win64/bin/Korvale.exe Form1 build/win64/info-window-144dpi.png \
     "$WINE" build/win64/bin/KorvalePilot.exe open-info'
 # Work in progress is tested too: its release zips are marked "-dirty" (a published release comes
 # from tools/release.sh alone, which refuses it).

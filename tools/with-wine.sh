@@ -1,11 +1,11 @@
 #!/bin/sh
 # Runs a command in a private Wine environment on a private X display:
 #   tools/with-wine.sh <command> [arguments...]
-# Starts Xvfb (on a free display it picks itself), a wineserver and a fresh 64-bit Wine prefix,
-# runs the command with DISPLAY, WINEPREFIX, WINESERVER, WINEDEBUG, WINEDLLOVERRIDES, TMPDIR and
-# PULSE_SERVER set, and stops what it started, by process id, when the command ends or a signal
-# (INT, TERM, HUP) arrives. Exits with the command's status, or 128 + the signal's number when
-# interrupted.
+# Starts Xvfb (on a free display it picks itself; a 1024x768 screen, or KORVALE_SCREEN=WIDTHxHEIGHT),
+# a wineserver and a fresh 64-bit Wine prefix, runs the command with DISPLAY, WINEPREFIX,
+# WINESERVER, WINEDEBUG, WINEDLLOVERRIDES, TMPDIR and PULSE_SERVER set, and stops what it started,
+# by process id, when the command ends or a signal (INT, TERM, HUP) arrives. Exits with the
+# command's status, or 128 + the signal's number when interrupted.
 # Leaves nothing behind: everything lives in one folder under $TMPDIR (or /tmp), removed at the
 # end, and every process that still carries the run's prefix in its environment when the command
 # has ended (one the command started in a session of its own) is ended too. A run killed with
@@ -135,9 +135,16 @@ trap 'exit 143' TERM
 # processes behind, blocked for ever. In a shell without job control a background process does
 # not lead its group, so setsid makes its session without forking: $! stays its process id.
 
+# The screen's size in pixels, WIDTHxHEIGHT: KORVALE_SCREEN, or 1024x768.
+screen=${KORVALE_SCREEN:-1024x768}
+case $screen in
+  [1-9]*x[1-9]*) ;;
+  *) echo "with-wine: KORVALE_SCREEN must be WIDTHxHEIGHT, not $screen" >&2; exit 2 ;;
+esac
+
 # Xvfb writes the number of the display it chose to descriptor 3 once it is ready; -noreset keeps
 # it from resetting each time its last client leaves.
-setsid Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -dpi 96 -nolisten tcp \
+setsid Xvfb -displayfd 3 -noreset -screen 0 "${screen}x24" -dpi 96 -nolisten tcp \
   3>"$work/display" 2>"$work/xvfb.log" </dev/null &
 xvfb_pid=$!
 tries=0

@@ -143,6 +143,14 @@ HWND FindChild(HWND Parent, const wchar_t* ClassName, const wchar_t* Text)
     return FindWindowExW(Parent, nullptr, ClassName, Text);
 }
 
+HWND ChildStartingWith(HWND Parent, const std::wstring& Prefix)
+{
+    for (HWND child = GetWindow(Parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (WindowText(child).rfind(Prefix, 0) == 0)
+            return child;
+    return nullptr;
+}
+
 RECT RectIn(HWND Window, HWND Reference)
 {
     RECT rect;
@@ -167,6 +175,13 @@ std::wstring TabText(HANDLE Process, HWND TabControl, int Index)
     wchar_t text[kMaxText] = {};
     remote.Read(item.pszText, text, sizeof text - sizeof(wchar_t));
     return text;
+}
+
+LRESULT SendWithRect(HANDLE Process, HWND Window, UINT Message, WPARAM WParam, const RECT& Rect)
+{
+    RemoteMemory remote(Process, sizeof Rect);
+    remote.Write(&Rect, sizeof Rect);
+    return SendMessageW(Window, Message, WParam, reinterpret_cast<LPARAM>(remote.Address()));
 }
 
 void ClickTab(HANDLE Process, HWND TabControl, int Index)

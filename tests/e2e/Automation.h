@@ -36,8 +36,14 @@ bool WaitUntil(const std::function<bool()>& Condition, DWORD TimeoutMs = 5000);
 std::wstring WindowText(HWND Window);
 /// The direct child of Parent with this class and, when Text is given, this text; or null.
 HWND FindChild(HWND Parent, const wchar_t* ClassName, const wchar_t* Text = nullptr);
+/// The child of Parent whose text begins with Prefix; or null.
+HWND ChildStartingWith(HWND Parent, const std::wstring& Prefix);
 /// Window's rectangle in the client coordinates of Reference.
 RECT RectIn(HWND Window, HWND Reference);
+
+/// Sends Message to Window of another process with LParam pointing at a copy of Rect in that
+/// process's memory (for messages the system passes on as they are, such as WM_DPICHANGED).
+LRESULT SendWithRect(HANDLE Process, HWND Window, UINT Message, WPARAM WParam, const RECT& Rect);
 
 /// The caption of tab Index of a tab control in another process.
 std::wstring TabText(HANDLE Process, HWND TabControl, int Index);

@@ -13,6 +13,7 @@
 
 #include "Version.h"
 #include "e2e/Automation.h"
+#include "e2e/DpiLayout.h"
 #include "info/Info.h"
 #include "info/InfoActions.h"
 #include "platform/WinText.h"
@@ -33,15 +34,6 @@ long ProcessSeconds(const std::wstring& Line)
     const auto minutes = Line.find(L':', start + 8);
     return hours * 3600 + std::wcstol(Line.c_str() + minutes + 1, nullptr, 10) * 60 +
            std::wcstol(Line.c_str() + minutes + 4, nullptr, 10);
-}
-
-// The label of the information window's panel whose text begins with Prefix.
-HWND LabelStartingWith(HWND Panel, const std::wstring& Prefix)
-{
-    for (HWND child = GetWindow(Panel, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (WindowText(child).rfind(Prefix, 0) == 0)
-            return child;
-    return nullptr;
 }
 
 // The width of Text in the status lines' font (Arial, 13 pixels).
@@ -286,14 +278,14 @@ TEST_F(InfoWindowTest, ShowsTheProgramTheSystemAndLiveStatus)
     EXPECT_TRUE(
         IsWindowVisible(FindChild(panel, L"TLinkLabel", L"Create Shortcut on \"Desktop\"")));
 
-    const HWND times = LabelStartingWith(panel, L"Kernel:");
+    const HWND times = ChildStartingWith(panel, L"Kernel:");
     ASSERT_NE(times, nullptr);
     const long before = ProcessSeconds(WindowText(times));
     EXPECT_GE(before, 0);
     EXPECT_TRUE(WaitUntil([&] { return ProcessSeconds(WindowText(times)) >= before + 2; }, 5000))
         << "the process time did not advance: " << WideToUtf8(WindowText(times));
-    EXPECT_NE(LabelStartingWith(panel, L"Free Physical Memory:"), nullptr);
-    EXPECT_NE(LabelStartingWith(panel, L"Page Fault:"), nullptr);
+    EXPECT_NE(ChildStartingWith(panel, L"Free Physical Memory:"), nullptr);
+    EXPECT_NE(ChildStartingWith(panel, L"Page Fault:"), nullptr);
 }
 
 TEST_F(InfoWindowTest, AnyKeyClosesItAndEachShowingIsFresh)
@@ -338,7 +330,7 @@ TEST_F(InfoWindowTest, StatusLinesThatGrowStayWhole)
     const HWND info = Open();
     ASSERT_NE(info, nullptr);
     const HWND panel = Panel(info);
-    const HWND usage = LabelStartingWith(panel, L"Memory Usage:");
+    const HWND usage = ChildStartingWith(panel, L"Memory Usage:");
     ASSERT_NE(usage, nullptr);
     const std::wstring before = WindowText(usage);
 
@@ -362,7 +354,7 @@ TEST_F(InfoWindowTest, StatusLinesThatGrowStayWhole)
          {L"Free Physical Memory:", L"Free Paging File:", L"Free Virtual Memory:", L"Memory Usage:",
           L"Page Fault:", L"Pagefile Usage:", L"Paged Pool Usage:", L"NonPaged Pool Usage:",
           L"Kernel:"}) {
-        const HWND label = LabelStartingWith(panel, line);
+        const HWND label = ChildStartingWith(panel, line);
         ASSERT_NE(label, nullptr) << WideToUtf8(line);
         const RECT bounds = RectIn(label, panel);
         const std::wstring text = WindowText(label);
@@ -436,13 +428,139 @@ TEST_F(InfoWindowTest, APlantedProcessStatusLibraryIsNotUsed)
     Start(folder + L"Korvale.exe");
     const HWND info = Open();
     ASSERT_NE(info, nullptr);
-    const HWND faults = LabelStartingWith(Panel(info), L"Page Fault:");
+    const HWND faults = ChildStartingWith(Panel(info), L"Page Fault:");
     ASSERT_NE(faults, nullptr);
     EXPECT_NE(WindowText(faults), L"Page Fault:424,242");
-    EXPECT_EQ(LabelStartingWith(Panel(info), L"Memory Usage:4,242 KB"), nullptr);
+    EXPECT_EQ(ChildStartingWith(Panel(info), L"Memory Usage:4,242 KB"), nullptr);
     PostMessageW(info, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitClosed());
     m_program.reset();
 }
+
+// The window at the DPIs of today's screens, as the main window (MainWindowDpiTest).
+class InfoWindowDpiTest : public InfoWindowTest, public testing::WithParamInterface<UINT> {
+protected:
+    void SetUp() override {}
+
+    // The information window of a Korvale.exe started at DisplayDpi.
+    HWND OpenAt(UINT DisplayDpi)
+    {
+        SetDisplayDpi(DisplayDpi);
+        Start(L"Korvale.exe");
+        return m_program ? Open() : nullptr;
+    }
+
+    // Where the design puts a label (in the panel, within its border), in what font.
+    struct TLabelDesign {
+        std::wstring Prefix; // of its text
+        POINT Position;
+        TFontDesign Font;
+    };
+
+    static std::vector<TLabelDesign> LabelDesigns()
+    {
+        const TFontDesign text{L"Arial", 13}, heading{L"Arial", 13, FW_BOLD},
+            link{L"Arial", 13, FW_NORMAL, true};
+        std::string system;
+        GetOSDescription(system);
+        return {
+            {L"マルチメディア", {56, 6}, {L"Tahoma", 12, FW_NORMAL, false, SHIFTJIS_CHARSET}},
+            {L"Korvale.exe", {56, 16}, {L"Arial", 27}},
+            {L"Ver.", {56, 48}, text},
+            {L"Built with", {56, 64}, text},
+            {L"https://", {56, 88}, link},
+            {L"(Fernwick)", {224, 88}, link},
+            {L"fernwick@", {56, 104}, link},
+            {L"Open Folder", {56, 128}, link},
+            {L"Create Shortcut on", {56, 144}, link},
+            {L"System Information", {8, 168}, heading},
+            {AnsiToWide(WithoutFirstMicrosoft(system)), {16, 184}, text},
+            {L"Free Physical Memory:", {16, 200}, text},
+            {L"Free Paging File:", {16, 216}, text},
+            {L"Free Virtual Memory:", {16, 232}, text},
+            {L"Process Information", {8, 248}, heading},
+            {L"Memory Usage:", {16, 264}, text},
+            {L"Page Fault:", {16, 280}, text},
+            {L"Pagefile Usage:", {16, 296}, text},
+            {L"Paged Pool Usage:", {16, 312}, text},
+            {L"NonPaged Pool Usage:", {16, 328}, text},
+            {L"Kernel:", {16, 344}, text},
+        };
+    }
+
+    // The panel, the icon and every label where the design puts them at Dpi, each label as wide
+    // as its text and as high as the lines of its font at Dpi, inside the panel, and no two
+    // overlapping but where the design stacks them.
+    void ExpectLaidOutFor(HWND Info, UINT Dpi)
+    {
+        const HWND panel = Panel(Info);
+        ASSERT_NE(panel, nullptr);
+        EXPECT_TRUE(IsScaled(RectIn(panel, Info).left, 8, Dpi));
+        EXPECT_TRUE(IsScaled(RectIn(panel, Info).top, 8, Dpi));
+        const RECT icon = RectIn(FindChild(panel, L"Static"), panel);
+        EXPECT_TRUE(IsScaled(icon, {18, 18, 50, 50}, Dpi));
+        RECT inside;
+        GetClientRect(panel, &inside);
+        InflateRect(&inside, -MulDiv(10, Dpi, 96), -MulDiv(10, Dpi, 96));
+
+        std::vector<RECT> placed = {icon};
+        for (const TLabelDesign& design : LabelDesigns()) {
+            const std::string name = WideToUtf8(design.Prefix);
+            const HWND label = ChildStartingWith(panel, design.Prefix);
+            ASSERT_NE(label, nullptr) << name;
+            // A status line's label is fitted to its new text right after it is given it.
+            SIZE text{};
+            RECT bounds{};
+            EXPECT_TRUE(WaitUntil(
+                [&] {
+                    text = TextSize(design.Font, Dpi, WindowText(label));
+                    bounds = RectIn(label, panel);
+                    return bounds.right - bounds.left >= text.cx;
+                },
+                1000))
+                << name << " is cut off: " << bounds.right - bounds.left << " of " << text.cx;
+            EXPECT_EQ(bounds.bottom - bounds.top, text.cy) << name;
+            EXPECT_TRUE(IsScaled(bounds.left, 10 + design.Position.x, Dpi)) << name;
+            EXPECT_TRUE(IsScaled(bounds.top, 10 + design.Position.y, Dpi)) << name;
+            EXPECT_LE(bounds.right, inside.right) << name << " reaches past the panel";
+            EXPECT_LE(bounds.bottom, inside.bottom) << name << " reaches past the panel";
+            // The description lies over the top of the program's name, as designed.
+            for (size_t other = design.Prefix == L"Korvale.exe" ? 2 : 0; other < placed.size();
+                 ++other)
+                EXPECT_FALSE(Overlap(bounds, placed[other])) << name;
+            placed.push_back(bounds);
+        }
+    }
+};
+
+TEST_P(InfoWindowDpiTest, IsLaidOutForTheDpiItOpensAt)
+{
+    const UINT dpi = GetParam();
+    const HWND info = OpenAt(dpi);
+    ASSERT_NE(info, nullptr);
+    ExpectLaidOutFor(info, dpi);
+    // The window fits the panel, with the panel's distance from its top left all round.
+    RECT client;
+    GetClientRect(info, &client);
+    const RECT panel = RectIn(Panel(info), info);
+    EXPECT_TRUE(IsScaled(client.right - panel.right, 8, dpi));
+    EXPECT_TRUE(IsScaled(client.bottom - panel.bottom, 8, dpi));
+}
+
+TEST_P(InfoWindowDpiTest, IsLaidOutAgainInTheSuggestedPlaceWhenItsDpiChanges)
+{
+    const UINT dpi = GetParam();
+    const HWND info = OpenAt(96);
+    ASSERT_NE(info, nullptr);
+    const RECT suggested = {60, 40, 60 + MulDiv(360, dpi, 96), 40 + MulDiv(450, dpi, 96)};
+    SendWithRect(m_program->Process(), info, kDpiChanged, MAKEWPARAM(dpi, dpi), suggested);
+    RECT frame;
+    GetWindowRect(info, &frame);
+    EXPECT_EQ(frame.left, suggested.left);
+    EXPECT_EQ(frame.top, suggested.top);
+    ExpectLaidOutFor(info, dpi);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpi, InfoWindowDpiTest, testing::ValuesIn(kScreenDpis));
 
 } // namespace

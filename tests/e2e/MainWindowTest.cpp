@@ -9,7 +9,10 @@
 #include <tuple>
 
 #include "ExpectedReports.h"
+#include "app/SystemFormFont.h"
 #include "e2e/Automation.h"
+#include "e2e/DpiLayout.h"
+#include "platform/WinText.h"
 
 namespace {
 
@@ -61,13 +64,16 @@ RECT ClientRect(HWND Window)
 
 class MainWindowTest : public testing::Test {
 protected:
-    void SetUp() override
+    void SetUp() override { Start(); }
+
+    void Start()
     {
         m_program = std::make_unique<RunningProgram>(L"Korvale.exe", L"TForm1");
-        // The page not shown at start gets its controls just after the first paint.
+        // The page not shown at start gets its controls just after the first paint, and their
+        // places right after that.
         const bool allFound = WaitUntil([&] {
             m_controls = std::make_unique<MainWindowControls>(m_program->MainWindow());
-            return m_controls->AllFound();
+            return m_controls->AllFound() && ClientRect(m_controls->Memo1).bottom > 0;
         });
         ASSERT_TRUE(allFound) << "the window lacks one of its controls";
     }
@@ -255,6 +261,107 @@ TEST_F(MainWindowTest, ClosingTheWindowEndsTheProgram)
     DWORD exitCode = 1;
     ASSERT_TRUE(m_program->WaitForExit(10000, exitCode));
     EXPECT_EQ(exitCode, 0u);
+}
+
+// The window at the DPIs of today's screens: started at each (the display's DPI when it starts),
+// and moved to each (a monitor of that DPI). Run in a Wine prefix of its own: it sets the display's
+// DPI for every program started there.
+class MainWindowDpiTest : public MainWindowTest, public testing::WithParamInterface<UINT> {
+protected:
+    void SetUp() override {}
+
+    // Every control where the design puts it at Dpi, every caption whole in the window's font at
+    // Dpi, and nothing in the way of anything else.
+    void ExpectLaidOutFor(UINT Dpi)
+    {
+        const MainWindowControls& c = Controls();
+        EXPECT_TRUE(IsScaled(RectIn(c.BtnVersion, c.Form), {16, 32, 91, 57}, Dpi));
+        EXPECT_TRUE(IsScaled(RectIn(c.BtnmixerGetDevCaps, c.Panel1), {96, 8, 217, 33}, Dpi));
+        EXPECT_TRUE(IsScaled(RectIn(c.Button1, c.Panel2), {96, 8, 225, 33}, Dpi));
+        EXPECT_TRUE(IsScaled(RectIn(c.Label1, c.Panel2), {232, 16, 470, 29}, Dpi));
+        for (auto [sheet, strip, memo, button] :
+             {std::tuple{c.TabSheet1, c.Panel1, c.Memo1, c.BtnmixerGetDevCaps},
+              std::tuple{c.TabSheet2, c.Panel2, c.Memo2, c.Button1}}) {
+            const RECT page = ClientRect(sheet);
+            EXPECT_TRUE(IsScaled(RectIn(strip, sheet).bottom, 41, Dpi));
+            EXPECT_TRUE(
+                HasRect(memo, sheet, {0, RectIn(strip, sheet).bottom, page.right, page.bottom}));
+            EXPECT_FALSE(Overlap(RectIn(c.BtnVersion, c.Form), RectIn(button, c.Form)));
+            EXPECT_GE(RectIn(c.BtnVersion, c.Form).top, RectIn(sheet, c.Form).top)
+                << "the Version button covers the tabs";
+        }
+        EXPECT_FALSE(Overlap(RectIn(c.Button1, c.Panel2), RectIn(c.Label1, c.Panel2)));
+
+        const TFontChoice face = SystemFormFont();
+        const TFontDesign font{face.Face, 13, FW_NORMAL, false,
+                               BYTE(face.ShiftJis ? SHIFTJIS_CHARSET : DEFAULT_CHARSET)};
+        for (HWND captioned : {c.BtnVersion, c.BtnmixerGetDevCaps, c.Button1, c.Label1}) {
+            const std::wstring caption = WindowText(captioned);
+            const RECT bounds = RectIn(captioned, c.Form);
+            EXPECT_GE(bounds.right - bounds.left, TextSize(font, Dpi, caption).cx)
+                << WideToUtf8(caption) << " is cut off";
+        }
+        // The controls' font: its lines are as high as the scaled font's.
+        SendMessageW(c.Memo2, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"1\r\n2"));
+        const LRESULT secondLine = SendMessageW(c.Memo2, EM_POSFROMCHAR, 3, 0);
+        const LRESULT firstLine = SendMessageW(c.Memo2, EM_POSFROMCHAR, 0, 0);
+        EXPECT_EQ(HIWORD(secondLine) - HIWORD(firstLine), TextSize(font, Dpi, L"1").cy);
+    }
+};
+
+TEST_P(MainWindowDpiTest, IsLaidOutForTheDpiItStartsAt)
+{
+    const UINT dpi = GetParam();
+    SetDisplayDpi(dpi);
+    ASSERT_NO_FATAL_FAILURE(Start());
+    RECT frame;
+    GetWindowRect(Controls().Form, &frame);
+    EXPECT_TRUE(IsScaled(frame.left, 192, dpi));
+    EXPECT_TRUE(IsScaled(frame.top, 107, dpi));
+    const RECT client = ClientRect(Controls().Form);
+    EXPECT_TRUE(IsScaled(client.right, 534, dpi));
+    EXPECT_TRUE(IsScaled(client.bottom, 362, dpi));
+    EXPECT_TRUE(HasRect(Controls().PageControl1, Controls().Form, client));
+    ExpectLaidOutFor(dpi);
+}
+
+TEST_P(MainWindowDpiTest, IsLaidOutAgainInTheSuggestedPlaceWhenItsDpiChanges)
+{
+    const UINT dpi = GetParam();
+    SetDisplayDpi(96);
+    ASSERT_NO_FATAL_FAILURE(Start());
+    const RECT suggested = {40, 30, 40 + MulDiv(560, dpi, 96), 30 + MulDiv(400, dpi, 96)};
+    SendWithRect(m_program->Process(), Controls().Form, kDpiChanged, MAKEWPARAM(dpi, dpi),
+                 suggested);
+    RECT frame;
+    GetWindowRect(Controls().Form, &frame);
+    EXPECT_TRUE(EqualRect(&frame, &suggested)) << "the suggested rectangle was not taken";
+    ExpectLaidOutFor(dpi);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpi, MainWindowDpiTest, testing::ValuesIn(kScreenDpis));
+
+// Windows XP scales no program: there the window keeps the design's pixels at any DPI.
+TEST_F(MainWindowTest, DpiKeepsTheDesignPixelsOnWindowsXp)
+{
+    // Wine pretends to be Windows XP to Korvale.exe alone.
+    const wchar_t key[] = L"Software\\Wine\\AppDefaults\\Korvale.exe";
+    const wchar_t winxp[] = L"winxp";
+    HKEY appDefaults = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                              &appDefaults, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExW(appDefaults, L"Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(winxp),
+                   sizeof winxp);
+    RegCloseKey(appDefaults);
+    SetDisplayDpi(144);
+    Start();
+    RegDeleteKeyW(HKEY_CURRENT_USER, key);
+    const RECT client = ClientRect(Controls().Form);
+    EXPECT_EQ(client.right, 534);
+    EXPECT_EQ(client.bottom, 362);
+    EXPECT_TRUE(HasRect(Controls().BtnVersion, Controls().Form, {16, 32, 91, 57}));
+    EXPECT_TRUE(HasRect(Controls().Button1, Controls().Panel2, {96, 8, 225, 33}));
 }
 
 } // namespace

@@ -89,6 +89,10 @@ if [ "$subsystem" = gui ]; then
 
   grep -aq 'Microsoft.Windows.Common-Controls' "$tmp/rsrc.bin" && pass "manifest asks for common controls 6" \
     || fail "manifest does not ask for common controls 6"
+  for awareness in '>true/pm</dpiAware>' '>PerMonitorV2, PerMonitor</dpiAwareness>'; do
+    grep -aqF "$awareness" "$tmp/rsrc.bin" && pass "manifest declares DPI awareness $awareness" \
+      || fail "manifest lacks DPI awareness $awareness"
+  done
   # VS_FIXEDFILEINFO: signature, structure version 1.0, file version, product version, each as two
   # little-endian 32-bit numbers: major << 16 | minor, build << 16 | revision.
   le32() { printf '%02x%02x%02x%02x' $(($1 & 255)) $(($1 >> 8 & 255)) $(($1 >> 16 & 255)) $(($1 >> 24 & 255)); }

@@ -1,0 +1,66 @@
+#include "e2e/DpiLayout.h"
+
+#include <cmath>
+#include <cstdlib>
+
+void SetDisplayDpi(UINT Dpi)
+{
+    HKEY desktop = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0,
+                              KEY_SET_VALUE, nullptr, &desktop, nullptr),
+              ERROR_SUCCESS);
+    const DWORD value = Dpi;
+    const LONG written = RegSetValueExW(desktop, L"LogPixels", 0, REG_DWORD,
+                                        reinterpret_cast<const BYTE*>(&value), sizeof value);
+    RegCloseKey(desktop);
+    ASSERT_EQ(written, ERROR_SUCCESS);
+}
+
+::testing::AssertionResult IsScaled(LONG Actual, LONG Design, UINT Dpi)
+{
+    const double expected = Design * static_cast<double>(Dpi) / 96.0;
+    if (std::fabs(Actual - expected) <= 2.0)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << Actual << " where " << Design << " at " << Dpi << " DPI is " << expected;
+}
+
+::testing::AssertionResult IsScaled(const RECT& Actual, const RECT& Design, UINT Dpi)
+{
+    if (IsScaled(Actual.left, Design.left, Dpi) && IsScaled(Actual.top, Design.top, Dpi) &&
+        IsScaled(Actual.right, Design.right, Dpi) && IsScaled(Actual.bottom, Design.bottom, Dpi))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << "(" << Actual.left << "," << Actual.top << ")-(" << Actual.right << ","
+           << Actual.bottom << ") where (" << Design.left << "," << Design.top << ")-("
+           << Design.right << "," << Design.bottom << ") at " << Dpi << " DPI is scaled by "
+           << Dpi / 96.0;
+}
+
+SIZE TextSize(const TFontDesign& Font, UINT Dpi, const std::wstring& Text)
+{
+    LOGFONTW design{};
+    design.lfHeight = -static_cast<LONG>(std::lround(Font.Height * Dpi / 96.0));
+    design.lfWeight = Font.Weight;
+    design.lfUnderline = Font.Underline;
+    design.lfCharSet = Font.Charset;
+    lstrcpynW(design.lfFaceName, Font.Face.c_str(), LF_FACESIZE);
+    const HFONT font = CreateFontIndirectW(&design);
+    const HDC context = CreateCompatibleDC(nullptr);
+    const HGDIOBJ previous = SelectObject(context, font);
+    SIZE size{};
+    GetTextExtentPoint32W(context, Text.c_str(), static_cast<int>(Text.size()), &size);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(context, &metrics);
+    size.cy = metrics.tmHeight;
+    SelectObject(context, previous);
+    DeleteDC(context);
+    DeleteObject(font);
+    return size;
+}
+
+bool Overlap(const RECT& First, const RECT& Second)
+{
+    RECT common;
+    return IntersectRect(&common, &First, &Second) != FALSE;
+}
