@@ -4,8 +4,8 @@
 #include <imm.h>
 
 #include <algorithm>
-#include <utility>
 #include <iterator>
+#include <utility>
 #include <vector>
 
 #include "app/MemoLines.h"
@@ -127,6 +127,9 @@ void TForm1::Show(int CmdShow)
 LRESULT TForm1::HandleMessage(UINT Message, WPARAM WParam, LPARAM LParam)
 {
     switch (Message) {
+    case WM_NCCREATE:
+        ScaleFrameWithDpi(m_hwnd);
+        return DefWindowProcW(m_hwnd, Message, WParam, LParam);
     case WM_CREATE:
         FormCreate();
         return 0;
@@ -295,11 +298,13 @@ void TForm1::DpiChanged(UINT Dpi, const RECT& Suggested)
     Place(BtnmixerGetDevCaps, kBtnmixerGetDevCaps, m_dpi);
     Place(Button1, kButton1, m_dpi);
     Place(Label1, kLabel1, m_dpi);
+    // The strips' height changes even where the client area's size does not: laid out by the
+    // move's WM_SIZE, or else here.
+    m_laidOut = {-1, -1};
     SetWindowPos(m_hwnd, nullptr, Suggested.left, Suggested.top, Width(Suggested),
                  Height(Suggested), SWP_NOZORDER | SWP_NOACTIVATE);
-    // The strips' height changes even where the client area's size does not.
-    m_laidOut = {-1, -1};
-    FormResize();
+    if (m_laidOut.cx < 0)
+        FormResize();
     RedrawWindow(m_hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 

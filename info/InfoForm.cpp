@@ -1,6 +1,7 @@
 #include "info/InfoForm.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 
 #include "info/PathRules.h"
@@ -60,6 +61,7 @@ const TFontDesign kFonts[] = {
     {L"Arial", 27, FW_NORMAL, false, ANSI_CHARSET},      // frExeName
     {L"Tahoma", 12, FW_NORMAL, false, SHIFTJIS_CHARSET}, // frDescription
 };
+static_assert(std::size(kFonts) == frDescription + 1, "a font for every role");
 
 // How a label looks: its font, its text colour and whether it is a link (hand cursor).
 enum class TLook {
@@ -216,6 +218,9 @@ TInfoForm::~TInfoForm()
 LRESULT TInfoForm::HandleMessage(UINT Message, WPARAM WParam, LPARAM LParam)
 {
     switch (Message) {
+    case WM_NCCREATE:
+        ScaleFrameWithDpi(m_hwnd);
+        return DefWindowProcW(m_hwnd, Message, WParam, LParam);
     case WM_CREATE:
         FormCreate();
         return 0;
@@ -269,6 +274,14 @@ void TInfoForm::FormCreate()
                        .c_str());
     AutoSize();
     CenterOnWorkArea(m_hwnd);
+    // Centred on a monitor whose DPI is not that of the one it was made on: laid out for it, and
+    // centred again at its new size.
+    if (const UINT shownAt = WindowDpi(m_hwnd); shownAt != m_dpi) {
+        m_dpi = shownAt;
+        ApplyDpi();
+        AutoSize();
+        CenterOnWorkArea(m_hwnd);
+    }
     SetTimer(m_hwnd, Timer1, kStatusInterval, nullptr);
 }
 
@@ -329,14 +342,14 @@ void TInfoForm::ApplyDpi()
     SetWindowIconsForDpi(m_hwnd, L"MAINICON", m_dpi);
 }
 
-// Moved to a monitor of another DPI: laid out for it, in the place the system suggests.
+// Moved to a monitor of another DPI: laid out for it, at the place the system suggests. The size
+// is the window's own fit to its texts, which need not be the old size scaled exactly.
 void TInfoForm::DpiChanged(UINT Dpi, const RECT& Suggested)
 {
     m_dpi = Dpi;
     ApplyDpi();
-    SetWindowPos(m_hwnd, nullptr, Suggested.left, Suggested.top, Width(Suggested),
-                 Height(Suggested), SWP_NOZORDER | SWP_NOACTIVATE);
-    AutoSize(); // the fonts' sizes need not be the old ones' scaled exactly
+    AutoSize();
+    MoveTo(m_hwnd, {Suggested.left, Suggested.top});
 }
 
 // Every label fits its text; the panel fits the visible controls, with its border; the window

@@ -15,6 +15,7 @@ struct TDpiCalls {
     UINT(WINAPI* GetDpiForWindow)(HWND);
     BOOL(WINAPI* AdjustWindowRectExForDpi)(RECT*, DWORD, BOOL, DWORD, UINT);
     int(WINAPI* GetSystemMetricsForDpi)(int, UINT);
+    BOOL(WINAPI* EnableNonClientDpiScaling)(HWND);
 };
 
 const TDpiCalls& DpiCalls()
@@ -26,6 +27,7 @@ const TDpiCalls& DpiCalls()
             GetProc<BOOL WINAPI(RECT*, DWORD, BOOL, DWORD, UINT)>(user32,
                                                                   "AdjustWindowRectExForDpi"),
             GetProc<int WINAPI(int, UINT)>(user32, "GetSystemMetricsForDpi"),
+            GetProc<BOOL WINAPI(HWND)>(user32, "EnableNonClientDpiScaling"),
         };
     }();
     return calls;
@@ -68,6 +70,12 @@ UINT WindowDpi(HWND Window)
             return dpi;
     }
     return ScreenDpi();
+}
+
+void ScaleFrameWithDpi(HWND Window)
+{
+    if (DpiCalls().EnableNonClientDpiScaling)
+        DpiCalls().EnableNonClientDpiScaling(Window);
 }
 
 void AdjustFrameForDpi(RECT& Rect, DWORD Style, DWORD ExStyle, UINT Dpi)

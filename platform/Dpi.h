@@ -40,6 +40,11 @@ UINT ScreenDpi();
 /// The DPI Window is shown at: that of its monitor where the system tells it, else the screen's.
 UINT WindowDpi(HWND Window);
 
+/// Has the system scale Window's caption and frame with its monitor's DPI, as it does by itself
+/// from Windows 10 1703 (per-monitor awareness v2). Windows 10 1607 knows only v1, where a window
+/// must ask for it; call in WM_NCCREATE.
+void ScaleFrameWithDpi(HWND Window);
+
 /// Grows Rect, a client area, to the window rectangle of a window of Style and ExStyle (no menu)
 /// at Dpi.
 void AdjustFrameForDpi(RECT& Rect, DWORD Style, DWORD ExStyle, UINT Dpi);

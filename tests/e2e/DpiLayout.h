@@ -32,6 +32,3 @@ SIZE TextSize(const TFontDesign& Font, UINT Dpi, const std::wstring& Text);
 
 /// Whether the two rectangles share a pixel.
 bool Overlap(const RECT& First, const RECT& Second);
-
-/// The message a window gets when moved to a monitor of another DPI (WM_DPICHANGED).
-inline constexpr UINT kDpiChanged = 0x02E0;

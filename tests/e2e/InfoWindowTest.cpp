@@ -14,6 +14,7 @@
 #include "Version.h"
 #include "e2e/Automation.h"
 #include "e2e/DpiLayout.h"
+#include "platform/Dpi.h"
 #include "info/Info.h"
 #include "info/InfoActions.h"
 #include "platform/WinText.h"
@@ -34,25 +35,6 @@ long ProcessSeconds(const std::wstring& Line)
     const auto minutes = Line.find(L':', start + 8);
     return hours * 3600 + std::wcstol(Line.c_str() + minutes + 1, nullptr, 10) * 60 +
            std::wcstol(Line.c_str() + minutes + 4, nullptr, 10);
-}
-
-// The width of Text in the status lines' font (Arial, 13 pixels).
-LONG StatusTextWidth(const std::wstring& Text)
-{
-    LOGFONTW arial{};
-    arial.lfHeight = -13;
-    arial.lfWeight = FW_NORMAL;
-    arial.lfCharSet = ANSI_CHARSET;
-    lstrcpynW(arial.lfFaceName, L"Arial", LF_FACESIZE);
-    const HFONT font = CreateFontIndirectW(&arial);
-    const HDC context = CreateCompatibleDC(nullptr);
-    const HGDIOBJ previous = SelectObject(context, font);
-    SIZE size{};
-    GetTextExtentPoint32W(context, Text.c_str(), static_cast<int>(Text.size()), &size);
-    SelectObject(context, previous);
-    DeleteDC(context);
-    DeleteObject(font);
-    return size.cx;
 }
 
 // Whether the system's ANSI code page writes every character of Text.
@@ -358,7 +340,8 @@ TEST_F(InfoWindowTest, StatusLinesThatGrowStayWhole)
         ASSERT_NE(label, nullptr) << WideToUtf8(line);
         const RECT bounds = RectIn(label, panel);
         const std::wstring text = WindowText(label);
-        EXPECT_GE(bounds.right - bounds.left, StatusTextWidth(text)) << WideToUtf8(text);
+        EXPECT_GE(bounds.right - bounds.left, TextSize({L"Arial", 13}, 96, text).cx)
+            << WideToUtf8(text);
         EXPECT_LE(bounds.right, panelArea.right) << WideToUtf8(text);
     }
     VirtualFreeEx(m_program->Process(), grown, 0, MEM_RELEASE);
@@ -499,23 +482,23 @@ protected:
         EXPECT_TRUE(IsScaled(RectIn(panel, Info).top, 8, Dpi));
         const RECT icon = RectIn(FindChild(panel, L"Static"), panel);
         EXPECT_TRUE(IsScaled(icon, {18, 18, 50, 50}, Dpi));
-        RECT inside;
-        GetClientRect(panel, &inside);
-        InflateRect(&inside, -MulDiv(10, Dpi, 96), -MulDiv(10, Dpi, 96));
 
         std::vector<RECT> placed = {icon};
         for (const TLabelDesign& design : LabelDesigns()) {
             const std::string name = WideToUtf8(design.Prefix);
             const HWND label = ChildStartingWith(panel, design.Prefix);
             ASSERT_NE(label, nullptr) << name;
-            // A status line's label is fitted to its new text right after it is given it.
+            // A status line's label is fitted to its new text right after it is given it, and the
+            // panel to the label. Inside is the panel within its border.
             SIZE text{};
-            RECT bounds{};
+            RECT bounds{}, inside{};
             EXPECT_TRUE(WaitUntil(
                 [&] {
                     text = TextSize(design.Font, Dpi, WindowText(label));
                     bounds = RectIn(label, panel);
-                    return bounds.right - bounds.left >= text.cx;
+                    GetClientRect(panel, &inside);
+                    InflateRect(&inside, -MulDiv(10, Dpi, 96), -MulDiv(10, Dpi, 96));
+                    return bounds.right - bounds.left >= text.cx && bounds.right <= inside.right;
                 },
                 1000))
                 << name << " is cut off: " << bounds.right - bounds.left << " of " << text.cx;
@@ -553,7 +536,7 @@ TEST_P(InfoWindowDpiTest, IsLaidOutAgainInTheSuggestedPlaceWhenItsDpiChanges)
     const HWND info = OpenAt(96);
     ASSERT_NE(info, nullptr);
     const RECT suggested = {60, 40, 60 + MulDiv(360, dpi, 96), 40 + MulDiv(450, dpi, 96)};
-    SendWithRect(m_program->Process(), info, kDpiChanged, MAKEWPARAM(dpi, dpi), suggested);
+    SendWithRect(m_program->Process(), info, kDpiChangedMessage, MAKEWPARAM(dpi, dpi), suggested);
     RECT frame;
     GetWindowRect(info, &frame);
     EXPECT_EQ(frame.left, suggested.left);

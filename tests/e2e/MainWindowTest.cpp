@@ -12,6 +12,7 @@
 #include "app/SystemFormFont.h"
 #include "e2e/Automation.h"
 #include "e2e/DpiLayout.h"
+#include "platform/Dpi.h"
 #include "platform/WinText.h"
 
 namespace {
@@ -331,7 +332,7 @@ TEST_P(MainWindowDpiTest, IsLaidOutAgainInTheSuggestedPlaceWhenItsDpiChanges)
     SetDisplayDpi(96);
     ASSERT_NO_FATAL_FAILURE(Start());
     const RECT suggested = {40, 30, 40 + MulDiv(560, dpi, 96), 30 + MulDiv(400, dpi, 96)};
-    SendWithRect(m_program->Process(), Controls().Form, kDpiChanged, MAKEWPARAM(dpi, dpi),
+    SendWithRect(m_program->Process(), Controls().Form, kDpiChangedMessage, MAKEWPARAM(dpi, dpi),
                  suggested);
     RECT frame;
     GetWindowRect(Controls().Form, &frame);
@@ -341,22 +342,12 @@ TEST_P(MainWindowDpiTest, IsLaidOutAgainInTheSuggestedPlaceWhenItsDpiChanges)
 
 INSTANTIATE_TEST_SUITE_P(Dpi, MainWindowDpiTest, testing::ValuesIn(kScreenDpis));
 
-// Windows XP scales no program: there the window keeps the design's pixels at any DPI.
+// Windows XP scales no program: there the window keeps the design's pixels at any DPI. Run with
+// Wine pretending to be Windows XP to Korvale.exe (e2e/dpi.sh).
 TEST_F(MainWindowTest, DpiKeepsTheDesignPixelsOnWindowsXp)
 {
-    // Wine pretends to be Windows XP to Korvale.exe alone.
-    const wchar_t key[] = L"Software\\Wine\\AppDefaults\\Korvale.exe";
-    const wchar_t winxp[] = L"winxp";
-    HKEY appDefaults = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                              &appDefaults, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExW(appDefaults, L"Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(winxp),
-                   sizeof winxp);
-    RegCloseKey(appDefaults);
     SetDisplayDpi(144);
     Start();
-    RegDeleteKeyW(HKEY_CURRENT_USER, key);
     const RECT client = ClientRect(Controls().Form);
     EXPECT_EQ(client.right, 534);
     EXPECT_EQ(client.bottom, 362);
