@@ -3,17 +3,12 @@
 #include <cmath>
 #include <cstdlib>
 
-void SetDisplayDpi(UINT Dpi)
+UINT DisplayDpi()
 {
-    HKEY desktop = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0,
-                              KEY_SET_VALUE, nullptr, &desktop, nullptr),
-              ERROR_SUCCESS);
-    const DWORD value = Dpi;
-    const LONG written = RegSetValueExW(desktop, L"LogPixels", 0, REG_DWORD,
-                                        reinterpret_cast<const BYTE*>(&value), sizeof value);
-    RegCloseKey(desktop);
-    ASSERT_EQ(written, ERROR_SUCCESS);
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return static_cast<UINT>(dpi);
 }
 
 ::testing::AssertionResult IsScaled(LONG Actual, LONG Design, UINT Dpi)

@@ -11,8 +11,8 @@
 /// The DPIs of today's screens: 100, 125, 150 and 200 percent.
 inline constexpr UINT kScreenDpis[] = {96, 120, 144, 192};
 
-/// The DPI the system gives programs started from now on (the user's LogPixels setting).
-void SetDisplayDpi(UINT Dpi);
+/// The display's DPI, as this program was started at it (tests/e2e/dpi.sh sets it).
+UINT DisplayDpi();
 
 /// Whether Actual is Design, pixels at 96 DPI, at Dpi: within two pixels of rounding.
 ::testing::AssertionResult IsScaled(LONG Actual, LONG Design, UINT Dpi);

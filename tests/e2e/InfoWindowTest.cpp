@@ -425,10 +425,10 @@ class InfoWindowDpiTest : public InfoWindowTest, public testing::WithParamInterf
 protected:
     void SetUp() override {}
 
-    // The information window of a Korvale.exe started at DisplayDpi.
-    HWND OpenAt(UINT DisplayDpi)
+    // The information window of a Korvale.exe started at Dpi, which must be the display's.
+    HWND OpenAt(UINT Dpi)
     {
-        SetDisplayDpi(DisplayDpi);
+        EXPECT_EQ(DisplayDpi(), Dpi) << "run by tests/e2e/dpi.sh, which sets the display's DPI";
         Start(L"Korvale.exe");
         return m_program ? Open() : nullptr;
     }

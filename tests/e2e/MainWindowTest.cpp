@@ -313,7 +313,7 @@ protected:
 TEST_P(MainWindowDpiTest, IsLaidOutForTheDpiItStartsAt)
 {
     const UINT dpi = GetParam();
-    SetDisplayDpi(dpi);
+    ASSERT_EQ(DisplayDpi(), dpi) << "run by tests/e2e/dpi.sh, which sets the display's DPI";
     ASSERT_NO_FATAL_FAILURE(Start());
     RECT frame;
     GetWindowRect(Controls().Form, &frame);
@@ -329,7 +329,7 @@ TEST_P(MainWindowDpiTest, IsLaidOutForTheDpiItStartsAt)
 TEST_P(MainWindowDpiTest, IsLaidOutAgainInTheSuggestedPlaceWhenItsDpiChanges)
 {
     const UINT dpi = GetParam();
-    SetDisplayDpi(96);
+    ASSERT_EQ(DisplayDpi(), 96u) << "run by tests/e2e/dpi.sh, which sets the display's DPI";
     ASSERT_NO_FATAL_FAILURE(Start());
     const RECT suggested = {40, 30, 40 + MulDiv(560, dpi, 96), 30 + MulDiv(400, dpi, 96)};
     SendWithRect(m_program->Process(), Controls().Form, kDpiChangedMessage, MAKEWPARAM(dpi, dpi),
@@ -346,7 +346,7 @@ INSTANTIATE_TEST_SUITE_P(Dpi, MainWindowDpiTest, testing::ValuesIn(kScreenDpis))
 // Wine pretending to be Windows XP to Korvale.exe (e2e/dpi.sh).
 TEST_F(MainWindowTest, DpiKeepsTheDesignPixelsOnWindowsXp)
 {
-    SetDisplayDpi(144);
+    ASSERT_EQ(DisplayDpi(), 144u) << "run by tests/e2e/dpi.sh, which sets the display's DPI";
     Start();
     const RECT client = ClientRect(Controls().Form);
     EXPECT_EQ(client.right, 534);
