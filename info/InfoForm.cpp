@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
 #include <string>
 
 #include "info/PathRules.h"
@@ -63,18 +64,24 @@ const TFontDesign kFonts[] = {
 };
 static_assert(std::size(kFonts) == frDescription + 1, "a font for every role");
 
-// How a label looks: its font, its text colour and whether it is a link (hand cursor).
-enum class TLook {
-    WindowText,     // the window font
-    Description,    // Tahoma 12, Shift-JIS
-    ExeName,        // Arial 27, hand cursor
-    WebLink,        // navy, underlined
-    FolderLink,     // maroon, underlined
-    SystemHeading,  // teal, bold
-    SystemLine,     // teal
-    ProcessHeading, // green, bold
-    ProcessLine,    // green
+// How a label looks: its font, its text colour (none: the system's window-text colour) and
+// whether it is a link (hand cursor).
+struct TLook {
+    TFontRole Font;
+    std::optional<COLORREF> Colour;
+    bool Link;
 };
+namespace Look {
+constexpr TLook WindowText{frWindow, std::nullopt, false};
+constexpr TLook Description{frDescription, std::nullopt, false}; // Tahoma 12, Shift-JIS
+constexpr TLook ExeName{frExeName, std::nullopt, true};          // Arial 27, not underlined
+constexpr TLook WebLink{frLink, kNavy, true};
+constexpr TLook FolderLink{frLink, kMaroon, true};
+constexpr TLook SystemHeading{frHeading, kTeal, false};
+constexpr TLook SystemLine{frWindow, kTeal, false};
+constexpr TLook ProcessHeading{frHeading, kGreen, false};
+constexpr TLook ProcessLine{frWindow, kGreen, false};
+} // namespace Look
 
 struct TLabel {
     HWND TInfoForm::*Field;
@@ -87,35 +94,35 @@ struct TLabel {
 // In declaration order: a later label lies over an earlier one.
 // clang-format off
 const TLabel kLabels[] = {
-    {&TInfoForm::LblExeName, {56, 16}, L"", TLook::ExeName, true},
-    {&TInfoForm::lblComment, {56, 64}, L"", TLook::WindowText, true},
-    {&TInfoForm::LblOsVersion, {16, 184}, L"", TLook::SystemLine, true},
-    {&TInfoForm::LblPhys, {16, 200}, L"", TLook::SystemLine, true},
-    {&TInfoForm::LblExeVersion, {56, 48}, L"", TLook::WindowText, true},
-    {&TInfoForm::lblURL, {56, 88}, kWebAddress, TLook::WebLink, true},
-    {&TInfoForm::lblMail, {56, 104}, kMailAddress, TLook::WebLink, true},
+    {&TInfoForm::LblExeName, {56, 16}, L"", Look::ExeName, true},
+    {&TInfoForm::lblComment, {56, 64}, L"", Look::WindowText, true},
+    {&TInfoForm::LblOsVersion, {16, 184}, L"", Look::SystemLine, true},
+    {&TInfoForm::LblPhys, {16, 200}, L"", Look::SystemLine, true},
+    {&TInfoForm::LblExeVersion, {56, 48}, L"", Look::WindowText, true},
+    {&TInfoForm::lblURL, {56, 88}, kWebAddress, Look::WebLink, true},
+    {&TInfoForm::lblMail, {56, 104}, kMailAddress, Look::WebLink, true},
     {&TInfoForm::LblLaunchOnStartup, {104, 216}, L"Create Shortcut into \"Startup\"",
-     TLook::FolderLink, false},
-    {&TInfoForm::LblOpenStartup, {288, 216}, L"(Open)", TLook::FolderLink, false},
-    {&TInfoForm::LblLaunchOnDesktop, {56, 144}, L"Create Shortcut on \"Desktop\"", TLook::FolderLink,
+     Look::FolderLink, false},
+    {&TInfoForm::LblOpenStartup, {288, 216}, L"(Open)", Look::FolderLink, false},
+    {&TInfoForm::LblLaunchOnDesktop, {56, 144}, L"Create Shortcut on \"Desktop\"", Look::FolderLink,
      true},
     {&TInfoForm::LblOpenFolderIn, {56, 128}, L"Open Folder This Program Installed",
-     TLook::FolderLink, true},
+     Look::FolderLink, true},
     {&TInfoForm::LblLaunchOnSendTo, {104, 232}, L"Create Shortcut into \"SendTo\"",
-     TLook::FolderLink, false},
-    {&TInfoForm::LblOpenSendTo, {288, 232}, L"(Open)", TLook::FolderLink, false},
-    {&TInfoForm::Label1, {224, 88}, L"(Fernwick)", TLook::WebLink, true},
-    {&TInfoForm::LblFileDescription, {56, 6}, L"", TLook::Description, true},
-    {&TInfoForm::Label2, {8, 168}, L"System Information", TLook::SystemHeading, true},
-    {&TInfoForm::Label3, {8, 248}, L"Process Information", TLook::ProcessHeading, true},
-    {&TInfoForm::LblPageFile, {16, 216}, L"", TLook::SystemLine, true},
-    {&TInfoForm::LblVirtual, {16, 232}, L"", TLook::SystemLine, true},
-    {&TInfoForm::LblWorkingSetSize, {16, 264}, L"", TLook::ProcessLine, true},
-    {&TInfoForm::LblPageFaultCount, {16, 280}, L"", TLook::ProcessLine, true},
-    {&TInfoForm::LblPagefileUsage, {16, 296}, L"", TLook::ProcessLine, true},
-    {&TInfoForm::LblPagedPoolUsage, {16, 312}, L"", TLook::ProcessLine, true},
-    {&TInfoForm::LblNonPagedPoolUsage, {16, 328}, L"", TLook::ProcessLine, true},
-    {&TInfoForm::LblProcessTime, {16, 344}, L"", TLook::ProcessLine, true},
+     Look::FolderLink, false},
+    {&TInfoForm::LblOpenSendTo, {288, 232}, L"(Open)", Look::FolderLink, false},
+    {&TInfoForm::Label1, {224, 88}, L"(Fernwick)", Look::WebLink, true},
+    {&TInfoForm::LblFileDescription, {56, 6}, L"", Look::Description, true},
+    {&TInfoForm::Label2, {8, 168}, L"System Information", Look::SystemHeading, true},
+    {&TInfoForm::Label3, {8, 248}, L"Process Information", Look::ProcessHeading, true},
+    {&TInfoForm::LblPageFile, {16, 216}, L"", Look::SystemLine, true},
+    {&TInfoForm::LblVirtual, {16, 232}, L"", Look::SystemLine, true},
+    {&TInfoForm::LblWorkingSetSize, {16, 264}, L"", Look::ProcessLine, true},
+    {&TInfoForm::LblPageFaultCount, {16, 280}, L"", Look::ProcessLine, true},
+    {&TInfoForm::LblPagefileUsage, {16, 296}, L"", Look::ProcessLine, true},
+    {&TInfoForm::LblPagedPoolUsage, {16, 312}, L"", Look::ProcessLine, true},
+    {&TInfoForm::LblNonPagedPoolUsage, {16, 328}, L"", Look::ProcessLine, true},
+    {&TInfoForm::LblProcessTime, {16, 344}, L"", Look::ProcessLine, true},
 };
 // clang-format on
 
@@ -125,47 +132,6 @@ HWND TInfoForm::*const kStatusLabels[] = {
     &TInfoForm::LblWorkingSetSize, &TInfoForm::LblPageFaultCount,    &TInfoForm::LblPagefileUsage,
     &TInfoForm::LblPagedPoolUsage, &TInfoForm::LblNonPagedPoolUsage, &TInfoForm::LblProcessTime,
 };
-
-TFontRole FontRole(TLook Look)
-{
-    switch (Look) {
-    case TLook::Description:
-        return frDescription;
-    case TLook::ExeName:
-        return frExeName;
-    case TLook::WebLink:
-    case TLook::FolderLink:
-        return frLink;
-    case TLook::SystemHeading:
-    case TLook::ProcessHeading:
-        return frHeading;
-    default:
-        return frWindow;
-    }
-}
-
-bool IsLink(TLook Look)
-{
-    return Look == TLook::ExeName || Look == TLook::WebLink || Look == TLook::FolderLink;
-}
-
-COLORREF TextColour(TLook Look)
-{
-    switch (Look) {
-    case TLook::WebLink:
-        return kNavy;
-    case TLook::FolderLink:
-        return kMaroon;
-    case TLook::SystemHeading:
-    case TLook::SystemLine:
-        return kTeal;
-    case TLook::ProcessHeading:
-    case TLook::ProcessLine:
-        return kGreen;
-    default:
-        return GetSysColor(COLOR_WINDOWTEXT);
-    }
-}
 
 // Gives Control its new size, keeping its top-left corner; false, and nothing done, when it has
 // that size already.
@@ -297,9 +263,9 @@ void TInfoForm::CreateControls()
     AppIcon = CreateChild(kImageClass, L"", WS_VISIBLE | SS_ICON | SS_REALSIZECONTROL, 0, PnlBack,
                           0, 0, 0, 0);
     for (const TLabel& label : kLabels) {
-        const DWORD style = (label.Visible ? WS_VISIBLE : 0) | WS_CLIPSIBLINGS |
-                            (IsLink(label.Look) ? SS_NOTIFY : 0);
-        const HWND control = CreateChild(IsLink(label.Look) ? kLinkLabelClass : kLabelClass,
+        const DWORD style =
+            (label.Visible ? WS_VISIBLE : 0) | WS_CLIPSIBLINGS | (label.Look.Link ? SS_NOTIFY : 0);
+        const HWND control = CreateChild(label.Look.Link ? kLinkLabelClass : kLabelClass,
                                          label.Text, style, 0, PnlBack, 0, 0, 0, 0);
         // A new window goes below its siblings; a later label lies over an earlier one.
         SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -325,8 +291,8 @@ void TInfoForm::ApplyDpi()
     std::vector<UniqueFont> fonts = MakeFonts();
     for (const TLabel& label : kLabels) {
         const HWND control = this->*label.Field;
-        SendMessageW(control, WM_SETFONT,
-                     reinterpret_cast<WPARAM>(fonts[FontRole(label.Look)].get()), TRUE);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts[label.Look.Font].get()),
+                     TRUE);
         const POINT position = Scaled(label.Position, m_dpi);
         MoveTo(control, {border + position.x, border + position.y});
     }
@@ -398,7 +364,7 @@ LRESULT TInfoForm::LabelColors(HDC Context, HWND Label)
     COLORREF colour = GetSysColor(COLOR_WINDOWTEXT);
     for (const TLabel& label : kLabels)
         if (this->*label.Field == Label)
-            colour = TextColour(label.Look);
+            colour = label.Look.Colour.value_or(colour);
     SetTextColor(Context, colour);
     // Every label lies on the white panel, in the window's colour.
     SetBkColor(Context, kWhite);

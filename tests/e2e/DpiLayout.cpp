@@ -3,12 +3,12 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/WinHandles.h"
+
 UINT DisplayDpi()
 {
-    const HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return static_cast<UINT>(dpi);
+    const ScopedWindowDC screen(nullptr);
+    return static_cast<UINT>(GetDeviceCaps(screen.get(), LOGPIXELSY));
 }
 
 ::testing::AssertionResult IsScaled(LONG Actual, LONG Design, UINT Dpi)
@@ -40,17 +40,14 @@ SIZE TextSize(const TFontDesign& Font, UINT Dpi, const std::wstring& Text)
     design.lfUnderline = Font.Underline;
     design.lfCharSet = Font.Charset;
     lstrcpynW(design.lfFaceName, Font.Face.c_str(), LF_FACESIZE);
-    const HFONT font = CreateFontIndirectW(&design);
-    const HDC context = CreateCompatibleDC(nullptr);
-    const HGDIOBJ previous = SelectObject(context, font);
+    const UniqueFont font(CreateFontIndirectW(&design));
+    const UniqueMemoryDC context(CreateCompatibleDC(nullptr));
+    const ScopedSelection selected(context.get(), font.get());
     SIZE size{};
-    GetTextExtentPoint32W(context, Text.c_str(), static_cast<int>(Text.size()), &size);
+    GetTextExtentPoint32W(context.get(), Text.c_str(), static_cast<int>(Text.size()), &size);
     TEXTMETRICW metrics{};
-    GetTextMetricsW(context, &metrics);
+    GetTextMetricsW(context.get(), &metrics);
     size.cy = metrics.tmHeight;
-    SelectObject(context, previous);
-    DeleteDC(context);
-    DeleteObject(font);
     return size;
 }
 
