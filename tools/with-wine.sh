@@ -9,11 +9,12 @@
 # Leaves nothing behind: everything lives in one folder under $TMPDIR (or /tmp), removed at the
 # end, and every process that still carries the run's prefix in its environment when the command
 # has ended (one the command started in a session of its own) is ended too. A run killed with
-# SIGKILL cannot stop what it started: the next run to start does (see end_abandoned_runs). With KORVALE_WINE_PREFIX_TEMPLATE naming a prefix made beforehand (as tools/guest/
+# SIGKILL cannot stop what it started: the next run to start does (see end_abandoned_runs).
+# With KORVALE_WINE_PREFIX_TEMPLATE naming a prefix made beforehand (as tools/guest/
 # make-prefix.sh makes it), the run's prefix is a copy of it instead of a new one: the emulated
 # guest keeps one in its image, as making one there takes minutes. The copy is made of hard
-# links, which is quick and takes no room (Wine replaces the files it changes rather than
-# rewriting them), so the template must lie on the file system of $TMPDIR.
+# links, which is quick and takes no room, so the template must lie on the file system of
+# $TMPDIR; but the registry files are copied (see copy_template).
 # shellcheck disable=SC2317 # stop() and what it calls run from the EXIT trap
 set -eu
 # shellcheck source=tools/wine-env.sh
@@ -171,8 +172,19 @@ PULSE_SERVER=unix:$work/no-sound-server
 TMPDIR=$work/tmp
 export DISPLAY WINESERVER WINEDEBUG WINEDLLOVERRIDES PULSE_SERVER WINE TMPDIR
 mkdir -p "$WINEPREFIX" "$TMPDIR"
+
+# The prefix as a copy of template $1, hard links but for the registry files: the wineserver
+# writes a registry file that has other links straight into it, so every run's settings (a display
+# DPI, a Windows version or DLL override for one program) would reach the template, and through
+# it the runs after.
+copy_template() {
+  cp -al "$1/." "$WINEPREFIX/"
+  for hive in "$WINEPREFIX"/*.reg; do
+    [ ! -e "$hive" ] || cp --remove-destination "$1/${hive##*/}" "$hive"
+  done
+}
 template=${KORVALE_WINE_PREFIX_TEMPLATE:-}
-[ -z "$template" ] || cp -al "$template/." "$WINEPREFIX/"
+[ -z "$template" ] || copy_template "$template"
 
 # A wineserver of our own, so its process id is ours to stop. It is ready when the socket it
 # named in the prefix listens: a Wine program started before that would make a second server

@@ -4,11 +4,12 @@
 # CI job send) and a Ctrl-C while the prefix is being made end the run at once with 128 + the
 # signal's number; a relative TMPDIR works; and no run leaves a process or a file behind, not even
 # one the command started in a session of its own; what a run killed with SIGKILL left, the next
-# run ends, and only that.
+# run ends, and only that; a run on a copy of a template prefix leaves the template's registry as
+# it was.
 set -u
 cd "$(dirname "$0")/../.." || exit 1
 scratch=$(mktemp -d)
-trap 'rm -rf "$scratch" "$scratch.out" "$scratch.started" "$scratch.live"' EXIT
+trap 'rm -rf "$scratch" "$scratch.out" "$scratch.started" "$scratch.live" "$scratch.template"' EXIT
 export TMPDIR="$scratch"
 failed=0
 fail() {
@@ -113,5 +114,19 @@ kill -TERM $live 2>/dev/null
 wait $live
 rm -rf "$scratch.live"
 
-[ $failed -eq 0 ] && echo "ok:   tools/with-wine.sh passed exit statuses, stopped on signals, left nothing"
+# A template made by a run, as the guest's image makes one, then a run on a copy of it that
+# changes the same setting: the change stays in the copy.
+# shellcheck disable=SC2016 # the inner shell's variables
+set_value='"$WINE" reg add "HKCU\\Software\\Korvale" /v Run /d "$0" /f >/dev/null 2>&1 &&
+  "$WINESERVER" -k && "$WINESERVER" -w' # <value>; the wineserver saves the registry as it stops
+mkdir "$scratch.template"
+tools/with-wine.sh sh -c "$set_value; cp -a \"\$WINEPREFIX/.\" \"\$1\"" 1 "$scratch.template" \
+  >"$scratch.out" 2>&1
+grep -q '"Run"="1"' "$scratch.template/user.reg" 2>/dev/null || fail "the template was not made"
+KORVALE_WINE_PREFIX_TEMPLATE=$scratch.template tools/with-wine.sh sh -c "$set_value" 2 \
+  >"$scratch.out" 2>&1
+grep -q '"Run"="2"' "$scratch.template/user.reg" && fail "a run wrote its setting into the template"
+check_clean "a run on a template's copy"
+
+[ $failed -eq 0 ] && echo "ok:   tools/with-wine.sh passed exit statuses, stopped on signals, left nothing, kept templates"
 exit $failed
